@@ -1,0 +1,16 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+#
+# Renders the committed PNG pictures from their SVG sources. Run it after
+# changing an SVG, and commit the results. Needs rsvg-convert (librsvg2-bin).
+set -eu
+cd "$(dirname "$0")/../src/resources"
+
+for size in 16 24 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" icons/quorvel.svg -o "icons/quorvel-$size.png"
+done
+for picture in info about; do
+    rsvg-convert -w 23 -h 23 "pictures/$picture.svg" -o "pictures/$picture.png"
+    rsvg-convert -w 46 -h 46 "pictures/$picture.svg" -o "pictures/$picture@2x.png"
+done

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+#
+# usage: scripts/screenshots.sh PROGRAM
+# Remakes the screenshots in docs/: starts PROGRAM on a private Xvfb, drives it
+# with xdotool where a screenshot needs the mouse, and saves each window.
+# Needs xvfb, xauth, xdotool and imagemagick.
+set -euo pipefail
+program=$(realpath "$1")
+docs=$(cd "$(dirname "$0")/../docs" && pwd)
+
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# shot WINDOW-NAME FILE: waits for the window, then saves it.
+shot() {
+    for _ in $(seq 50); do xdotool search --name "^$1\$" >/dev/null 2>&1 && break; sleep 0.1; done
+    sleep 0.5
+    import -window "$(xdotool search --name "^$1\$" | head -n 1)" "$docs/$2"
+    echo "saved docs/$2"
+}
+
+# click X Y: a left click at a point of the main window, in its pixels.
+click() {
+    xdotool mousemove --window "$(xdotool search --name '^Quorvel$' | head -n 1)" "$1" "$2" click 1
+}
+
+"$program" &
+app=$!
+shot Quorvel main-window.png
+# Section "ΠΕ", then 12345 hours typed.
+click 30 40
+click 50 105
+xdotool type --delay 50 12345
+shot Quorvel main-window-calculated.png
+kill $app
+wait $app 2>/dev/null || true

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Number texts: plain ASCII decimal digits, never formatted or read through a
+// locale (a Greek locale would add group separators).
+
+// True when every character is one of "0123456789"; the empty text is true.
+bool IsAllDigits(std::u16string_view text);
+
+// The value of a text of digits, the empty text counting as 0. Nothing for a
+// text with any other character or a value beyond 32 bits.
+std::optional<std::int32_t> readWholeNumber(std::string_view digits);
+
+// A non-negative number as plain digits: no sign, blank, separator or leading
+// zero ("0" for zero).
+std::string plainDigits(std::int32_t value);

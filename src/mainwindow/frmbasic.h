@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#pragma once
+
+// The calculator's main window: the section choice, the hours box, the hours
+// slider, the service figures with their adjusters, and the icons that open the
+// formula and about windows. It owns all state of the calculation; the hours
+// exist only as the text of txtHours, the service only as the three figures.
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class FrameBox;
+class IntervalTimer;
+class LineShape;
+class MouseLabel;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class TextBox;
+
+class frmBasic : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(frmBasic)
+
+public:
+    explicit frmBasic(QWidget *parent = nullptr);
+    ~frmBasic() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Section tables are indexed by the option buttons' indices, 1 to 4.
+    using SectionColumn = std::array<std::int16_t, 5>;
+
+    void createControls();
+    void connectHandlers();
+    bool alwaysCalculate() const;
+
+    void Form_Load();
+    void Form_Unload();
+    static bool IsAllDigits(const QString &text);
+    void txtHours_Change();
+    void txtHours_KeyPress(int &keyAscii);
+    void optSection_Click(int Index);
+    void chkAlwaysCalculate_Click();
+    void cmdCalculate_Click();
+
+    // The window's state record.
+    QString lastValidText;
+    float barCenterX = 0;
+    std::int32_t barStep = 0;
+    std::int16_t weeklyHours = 0;
+    SectionColumn weeklyHoursTable{};
+    float dragStartX = 0;
+    std::int32_t startDays = 0;
+    std::int32_t startMonths = 0;
+    std::int32_t startYears = 0;
+    std::int32_t newDays = 0;
+    std::int32_t newMonths = 0;
+    std::int32_t newYears = 0;
+    std::int16_t maxDays = 0;
+    std::int16_t maxMonths = 0;
+    std::int16_t maxYears = 0;
+    SectionColumn maxDaysTable{};
+    SectionColumn maxMonthsTable{};
+    SectionColumn maxYearsTable{};
+
+    // Controls, in creation order.
+    QCheckBox *chkAlwaysCalculate = nullptr;
+    QPushButton *cmdCalculate = nullptr;
+    FrameBox *frmPreviousEmployment = nullptr;
+    MouseLabel *lblDays2 = nullptr;
+    QLabel *lblDays = nullptr;
+    MouseLabel *lblMonths2 = nullptr;
+    QLabel *lblMonths = nullptr;
+    MouseLabel *lblYears2 = nullptr;
+    QLabel *lblYears = nullptr;
+    IntervalTimer *tmrBar = nullptr;
+    FrameBox *lblHours = nullptr;
+    TextBox *txtHours = nullptr;
+    LineShape *linBar = nullptr;
+    LineShape *linBar2 = nullptr;
+    MouseLabel *lblMinus = nullptr;
+    MouseLabel *lblPlus = nullptr;
+    MouseLabel *lblBar = nullptr;
+    FrameBox *frmSection = nullptr;
+    std::array<QRadioButton *, 5> optSection{}; // indices 1 to 4
+    QButtonGroup *optSectionGroup = nullptr;
+    MouseLabel *imgAbout = nullptr;
+    MouseLabel *imgInfo = nullptr;
+};

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#include "toolkit/classicfont.h"
+
+#include <QStringList>
+
+namespace {
+const QString DesignFamily = QStringLiteral("MS Sans Serif");
+
+void installSubstitutes()
+{
+    static const bool installed = [] {
+        // Microsoft Sans Serif is its outline successor on Windows; Liberation
+        // Sans and Arimo share Arial's widths, which are close to it.
+        QFont::insertSubstitutions(DesignFamily,
+                                   {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("Arimo"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+} // namespace
+
+QFont classicFont(qreal pointSize, bool bold)
+{
+    installSubstitutes();
+    QFont font(DesignFamily);
+    font.setPointSizeF(pointSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#include "toolkit/framebox.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
+
+namespace {
+constexpr int CaptionIndent = 6;
+constexpr int CaptionPadding = 2;
+} // namespace
+
+FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int borderTop = metrics.height() / 2;
+
+    // An etched line, drawn here: styles place their group box frames below
+    // the caption instead.
+    qDrawShadeRect(&painter, rect().adjusted(0, borderTop, 0, 0), palette(), true, 1, 0);
+
+    const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding, metrics.height());
+    painter.fillRect(caption, palette().brush(backgroundRole()));
+    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(), foregroundRole());
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#pragma once
+
+#include <QLabel>
+
+// A label (or picture) that reports the mouse the way the windows' handlers
+// expect: buttons as codes 1 left, 2 right, 4 middle (a move carries the set
+// held, 0 for none), shift state 1 Shift, 2 Ctrl, 4 Alt, and X, Y in twips from
+// the label's top-left corner.
+//
+// After a press the label keeps the mouse until every button is up, so moves
+// and the release outside it still reach it. The second press of a double
+// click with the left button raises dblClick and no mouseDown.
+class MouseLabel : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MouseLabel)
+
+public:
+    explicit MouseLabel(QWidget *parent = nullptr);
+
+    static int buttonCode(Qt::MouseButtons buttons);
+    static int shiftCode(Qt::KeyboardModifiers modifiers);
+
+signals:
+    void mouseDown(int button, int shift, float x, float y);
+    void mouseMove(int button, int shift, float x, float y);
+    void mouseUp(int button, int shift, float x, float y);
+    // A left press and release on the label.
+    void click();
+    void dblClick();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool m_clickPending = false;
+};

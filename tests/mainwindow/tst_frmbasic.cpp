@@ -1,0 +1,471 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#include "mainwindow/frmbasic.h"
+
+#include "toolkit/intervaltimer.h"
+#include "toolkit/lineshape.h"
+#include "toolkit/textbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+} // namespace
+
+class TestFrmBasic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsUp();
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void captionsAreWhole();
+    void typingIsFiltered_data();
+    void typingIsFiltered();
+    void pastedNonDigitsAreReverted();
+    void deletingAllDigitsShowsZeros();
+    void leadingZerosStayAsTyped();
+    void hoursBeforeASection();
+    void automaticCalculationOffAndOn();
+    void changingSection_data();
+    void changingSection();
+    void enterPressesCalculate_data();
+    void enterPressesCalculate();
+    void tooManyHoursShowNoFigures();
+    void tabOrder();
+    void closingEndsTheProgram();
+
+private:
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    TextBox *hours() const { return control<TextBox>("txtHours"); }
+    QRadioButton *section(int index) const
+    {
+        return control<QRadioButton>(QStringLiteral("optSection(%1)").arg(index).toLatin1().constData());
+    }
+    QStringList figures() const
+    {
+        return {control<QLabel>("lblYears")->text(), control<QLabel>("lblMonths")->text(),
+                control<QLabel>("lblDays")->text()};
+    }
+    // Types into the hours box, characters beyond ASCII (which QTest cannot
+    // name as keys) included.
+    void type(const QString &keys) const
+    {
+        for (const QChar c : keys) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(hours(), c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Press, hours(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, hours(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
+    }
+
+    std::unique_ptr<frmBasic> m_window;
+};
+
+void TestFrmBasic::initTestCase()
+{
+    // A Greek locale groups thousands with a point: no figure may show one.
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+}
+
+void TestFrmBasic::init()
+{
+    m_window = std::make_unique<frmBasic>();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    hours()->setFocus();
+}
+
+void TestFrmBasic::cleanup()
+{
+    m_window.reset();
+}
+
+void TestFrmBasic::startsUp()
+{
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmBasic"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(m_window->size(), QSize(298, 225));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
+    for (const int size : {16, 24, 32, 48, 64})
+        QVERIFY(iconSizes.contains(QSize(size, size)));
+
+    for (int index = 1; index <= 4; ++index)
+        QVERIFY(!section(index)->isChecked());
+    QCOMPARE(hours()->text(), QString());
+    QCOMPARE(figures(), QStringList({QString(), QString(), QString()}));
+    QVERIFY(control<QCheckBox>("chkAlwaysCalculate")->isChecked());
+    QVERIFY(!control<QPushButton>("cmdCalculate")->isEnabled());
+    QCOMPARE(control<IntervalTimer>("tmrBar")->interval(), 0);
+
+    // The marker and the centre mark stand together at the centre of the track.
+    for (const char *name : {"linBar", "linBar2"}) {
+        const LineShape *line = control<LineShape>(name);
+        QCOMPARE(line->x1(), 2707.5F);
+        QCOMPARE(line->x2(), 2707.5F);
+        QCOMPARE(line->y1(), 390.0F);
+        QCOMPARE(line->y2(), 645.0F);
+    }
+    for (const char *name : {"lblYears2", "lblMonths2", "lblDays2"})
+        QCOMPARE(control<QLabel>(name)->cursor().shape(), Qt::SizeHorCursor);
+}
+
+void TestFrmBasic::controlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<QString>("toolTip");
+
+    const QString window = QStringLiteral("frmBasic");
+    const QString previous = QStringLiteral("frmPreviousEmployment");
+    const QString hoursFrame = QStringLiteral("lblHours");
+    const QString sections = QStringLiteral("frmSection");
+    auto row = [](const char *name, const QString &container, const QString &caption, QRect geometry, qreal points,
+                  const QString &toolTip = QString()) {
+        QTest::newRow(name) << QString::fromLatin1(name) << container << caption << geometry << points << toolTip;
+    };
+    const QString drag = QStringLiteral("Με πατημένο το κουμπί μετακινήστε το ποντίκι προς τα δεξιά ή αριστερά για να "
+                                        "αυξήσετε ή να μειώσετε ");
+
+    row("chkAlwaysCalculate", window, QStringLiteral("Αυτόματα"), twipsRect(3240, 2940, 1095, 300), 8.25,
+        QStringLiteral("Με ενεργοποιημένη την επιλογή αυτή ο υπολογισμός εκτελείται με κάθε αλλαγή που κάνετε "
+                       "χωρίς το πάτημα του κουμπιού"));
+    row("cmdCalculate", window, QStringLiteral("Υπολογισμός"), twipsRect(1320, 2880, 1815, 375), 8.25);
+    row("frmPreviousEmployment", window, QStringLiteral("Προϋπηρεσία"), twipsRect(120, 2040, 4215, 735), 8.25);
+    row("lblDays2", previous, QStringLiteral("μέρες"), twipsRect(3240, 240, 855, 375), 12,
+        drag + QStringLiteral("τις μέρες"));
+    row("lblDays", previous, QString(), twipsRect(2760, 240, 375, 375), 12);
+    row("lblMonths2", previous, QStringLiteral("μήνες"), twipsRect(1800, 240, 975, 375), 12,
+        drag + QStringLiteral("τους μήνες"));
+    row("lblMonths", previous, QString(), twipsRect(1440, 240, 375, 375), 12);
+    row("lblYears2", previous, QStringLiteral("χρόνια"), twipsRect(480, 240, 975, 375), 12,
+        drag + QStringLiteral("τα χρόνια"));
+    row("lblYears", previous, QString(), twipsRect(120, 240, 375, 375), 12);
+    row("lblHours", window, QStringLiteral("Διδακτικές ώρες"), twipsRect(120, 1080, 4215, 855), 8.25);
+    row("txtHours", hoursFrame, QString(), twipsRect(240, 300, 855, 405), 12);
+    row("lblMinus", hoursFrame, QStringLiteral("-"), twipsRect(1320, 360, 255, 255), 12,
+        QStringLiteral("Πατήστε για να μειωθούν οι διδακτικές ώρες κατά μία ώρα"));
+    row("lblPlus", hoursFrame, QStringLiteral("+"), twipsRect(3840, 360, 255, 255), 12,
+        QStringLiteral("Πατήστε για να αυξηθούν οι διδακτικές ώρες κατά μία ώρα"));
+    row("lblBar", hoursFrame, QString(), twipsRect(1560, 390, 2295, 255), 8.25,
+        QStringLiteral("Με πατημένο το ποντίκι αυξάνονται ή μειώνονται οι διδακτικές ώρες με ρυθμό ανάλογο με την "
+                       "απόσταση από το κέντρο"));
+    row("frmSection", window, QStringLiteral("Κλάδος"), twipsRect(120, 120, 4215, 855), 8.25);
+    row("optSection(4)", sections, QStringLiteral("1βάθμια"), twipsRect(3120, 360, 975, 255), 8.25);
+    row("optSection(3)", sections, QStringLiteral("ΔΕ"), twipsRect(2160, 360, 615, 255), 8.25);
+    row("optSection(2)", sections, QStringLiteral("ΤΕ"), twipsRect(1200, 360, 615, 255), 8.25);
+    row("optSection(1)", sections, QStringLiteral("ΠΕ"), twipsRect(240, 360, 615, 255), 8.25);
+    row("imgAbout", window, QString(), twipsRect(600, 2880, 345, 345), 12,
+        QStringLiteral("Πληροφορίες για το πρόγραμμα"));
+    row("imgInfo", window, QString(), twipsRect(120, 2880, 345, 345), 12,
+        QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"));
+}
+
+void TestFrmBasic::controlsAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(qreal, points);
+    QFETCH(QString, toolTip);
+
+    const QWidget *widget = control<QWidget>(name.toLatin1().constData());
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->toolTip(), toolTip);
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        QCOMPARE(button->text(), caption);
+    else if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
+        QCOMPARE(frame->title(), caption);
+    QVERIFY(!widget->accessibleName().isEmpty());
+    if (!toolTip.isEmpty())
+        QCOMPARE(widget->accessibleDescription(), toolTip);
+}
+
+// Every caption fits its control in the font that stands in for the design's.
+void TestFrmBasic::captionsAreWhole()
+{
+    const auto labels = m_window->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
+    }
+    // The dragging captions are the widest the word labels show.
+    const std::pair<const char *, QString> dragging[] = {{"lblYears2", QStringLiteral("-χρόνια+")},
+                                                         {"lblMonths2", QStringLiteral("-μήνες+")},
+                                                         {"lblDays2", QStringLiteral("-μέρες+")}};
+    for (const auto &[name, caption] : dragging) {
+        const QLabel *label = control<QLabel>(name);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(caption) <= label->width(), name);
+    }
+    const auto buttons = m_window->findChildren<QAbstractButton *>();
+    for (const QAbstractButton *button : buttons) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QStyle::SubElement contents = qobject_cast<const QCheckBox *>(button) ? QStyle::SE_CheckBoxContents
+                                            : qobject_cast<const QRadioButton *>(button)
+                                                ? QStyle::SE_RadioButtonContents
+                                                : QStyle::SE_PushButtonContents;
+        const QRect room = button->style()->subElementRect(contents, &option, button);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(),
+                 qPrintable(button->objectName()));
+    }
+    const auto frames = m_window->findChildren<QGroupBox *>();
+    for (const QGroupBox *frame : frames)
+        QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() / 2,
+                 qPrintable(frame->objectName()));
+}
+
+void TestFrmBasic::typingIsFiltered_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("a letter") << QStringLiteral("17a5") << QStringLiteral("175")
+                              << QStringList{QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")};
+    QTest::newRow("a minus sign") << QStringLiteral("-88") << QStringLiteral("88")
+                                  << QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")};
+    QTest::newRow("a blank") << QStringLiteral("10 50") << QStringLiteral("1050")
+                             << QStringList{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")};
+    QTest::newRow("a sixth digit") << QStringLiteral("123456") << QStringLiteral("12345")
+                                   << QStringList{QStringLiteral("11"), QStringLiteral("9"), QStringLiteral("2")};
+    QTest::newRow("a Greek letter and a point")
+        << QStringLiteral("8ο6.") << QStringLiteral("86")
+        << QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("25")};
+}
+
+void TestFrmBasic::typingIsFiltered()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QStringList, shown);
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(keys);
+    QCOMPARE(hours()->text(), text);
+    QCOMPARE(figures(), shown);
+}
+
+void TestFrmBasic::pastedNonDigitsAreReverted()
+{
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("175"));
+    hours()->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("12a"));
+    std::unique_ptr<QMenu> menu(hours()->createContextMenu());
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction *action) { return action->text() == QStringLiteral("&Paste"); });
+    QVERIFY(paste != actions.end());
+    (*paste)->trigger();
+    QCOMPARE(hours()->text(), QStringLiteral("175"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+
+    QApplication::clipboard()->setText(QStringLiteral("88"));
+    hours()->selectAll();
+    (*paste)->trigger();
+    QCOMPARE(hours()->text(), QStringLiteral("88"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::deletingAllDigitsShowsZeros()
+{
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("175"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(hours(), Qt::Key_Backspace);
+    QCOMPARE(hours()->text(), QString());
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::leadingZerosStayAsTyped()
+{
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("0088"));
+    QCOMPARE(hours()->text(), QStringLiteral("0088"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::hoursBeforeASection()
+{
+    type(QStringLiteral("175"));
+    QCOMPARE(figures(), QStringList({QString(), QString(), QString()}));
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::automaticCalculationOffAndOn()
+{
+    auto *always = control<QCheckBox>("chkAlwaysCalculate");
+    auto *calculate = control<QPushButton>("cmdCalculate");
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("175"));
+
+    QTest::mouseClick(always, Qt::LeftButton);
+    QVERIFY(!always->isChecked());
+    QVERIFY(calculate->isEnabled());
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+
+    type(QStringLiteral("0"));
+    QCOMPARE(hours()->text(), QStringLiteral("1750"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    QCOMPARE(figures(), QStringList({QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("0")}));
+
+    hours()->setFocus();
+    QTest::keyClick(hours(), Qt::Key_Backspace);
+    QCOMPARE(figures(), QStringList({QStringLiteral("1"), QStringLiteral("8"), QStringLiteral("0")}));
+    QTest::mouseClick(always, Qt::LeftButton);
+    QVERIFY(always->isChecked());
+    QVERIFY(!calculate->isEnabled());
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::changingSection_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<QStringList>("afterChange");
+    QTest::newRow("automatic: recomputed at once")
+        << true << QStringList{QStringLiteral("0"), QStringLiteral("11"), QStringLiteral("11")};
+    QTest::newRow("by hand: the old section's figures stay")
+        << false << QStringList{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")};
+}
+
+void TestFrmBasic::changingSection()
+{
+    QFETCH(bool, automatic);
+    QFETCH(QStringList, afterChange);
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("1050"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")}));
+    if (!automatic)
+        QTest::mouseClick(control<QCheckBox>("chkAlwaysCalculate"), Qt::LeftButton);
+    QTest::mouseClick(section(2), Qt::LeftButton);
+    QCOMPARE(figures(), afterChange);
+    QTest::mouseClick(section(3), Qt::LeftButton);
+    if (!automatic)
+        QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::enterPressesCalculate_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("from");
+    QTest::newRow("Return in the hours box") << int(Qt::Key_Return) << QStringLiteral("txtHours");
+    QTest::newRow("keypad Enter in the hours box") << int(Qt::Key_Enter) << QStringLiteral("txtHours");
+    QTest::newRow("Return on a section") << int(Qt::Key_Return) << QStringLiteral("optSection(1)");
+    QTest::newRow("Return on the check box") << int(Qt::Key_Return) << QStringLiteral("chkAlwaysCalculate");
+}
+
+void TestFrmBasic::enterPressesCalculate()
+{
+    QFETCH(int, key);
+    QFETCH(QString, from);
+    auto *calculate = control<QPushButton>("cmdCalculate");
+    QSignalSpy clicks(calculate, &QPushButton::clicked);
+    QWidget *focus = control<QWidget>(from.toLatin1().constData());
+
+    // While automatic calculation is on the button is disabled and Enter does nothing.
+    QTest::keyClick(focus, Qt::Key(key));
+    QCOMPARE(clicks.count(), 0);
+
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>("chkAlwaysCalculate"), Qt::LeftButton);
+    type(QStringLiteral("88"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key(key));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")}));
+}
+
+// Hours of more than 32767 whole months (only a program's write can bring
+// them) show no figures rather than stale ones, and the window goes on.
+void TestFrmBasic::tooManyHoursShowNoFigures()
+{
+    QTest::mouseClick(section(1), Qt::LeftButton);
+    type(QStringLiteral("175"));
+    hours()->setText(QStringLiteral("2867200"));
+    QCOMPARE(figures(), QStringList({QString(), QString(), QString()}));
+    hours()->setText(QStringLiteral("2867199"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("2730"), QStringLiteral("7"), QStringLiteral("25")}));
+    hours()->selectAll();
+    type(QStringLiteral("88"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")}));
+}
+
+void TestFrmBasic::tabOrder()
+{
+    const QStringList expected{QStringLiteral("optSection(1)"), QStringLiteral("txtHours"),
+                               QStringLiteral("cmdCalculate"), QStringLiteral("chkAlwaysCalculate")};
+    // With automatic calculation off every control in the chain takes the focus.
+    QTest::mouseClick(control<QCheckBox>("chkAlwaysCalculate"), Qt::LeftButton);
+    section(1)->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
+}
+
+void TestFrmBasic::closingEndsTheProgram()
+{
+    // The formula window (a separate top-level window) must not keep it alive.
+    QWidget other;
+    other.show();
+    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestFrmBasic)
+#include "tst_frmbasic.moc"

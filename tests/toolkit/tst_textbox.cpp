@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+#include "toolkit/textbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+class TestTextBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void filterSeesCharacterCodes_data();
+    void filterSeesCharacterCodes();
+    void droppedKeysDoNotReachTheBox();
+    void editingKeysAreNotFiltered();
+    void clipboardShortcutsDoNothing_data();
+    void clipboardShortcutsDoNothing();
+    void returnIsLeftToTheWindow();
+    void userLengthLimit();
+    void programWritesAreKeptWhole();
+    void contextMenuPasteIsLimited();
+    void contextMenuNamesNoShortcuts();
+    void changeHandlingRunsInsideTheWrite();
+
+private:
+    std::unique_ptr<TextBox> m_box;
+    QList<int> m_codes;
+};
+
+void TestTextBox::init()
+{
+    m_codes.clear();
+    m_box = std::make_unique<TextBox>();
+    m_box->setKeyPressFilter([this](int &keyAscii) {
+        m_codes.append(keyAscii);
+        const bool digit = keyAscii >= '0' && keyAscii <= '9';
+        if (!digit && keyAscii != 8)
+            keyAscii = 0;
+    });
+    m_box->setUserMaxLength(5);
+    m_box->show();
+    QApplication::setActiveWindow(m_box.get());
+    m_box->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(m_box.get()));
+}
+
+void TestTextBox::cleanup()
+{
+    m_box.reset();
+}
+
+void TestTextBox::filterSeesCharacterCodes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("a digit") << int(Qt::Key_7) << Qt::KeyboardModifiers() << QStringLiteral("7") << 55;
+    QTest::newRow("a letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << QStringLiteral("a") << 97;
+    QTest::newRow("a Greek letter") << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << QStringLiteral("λ") << 0x3bb;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers() << QStringLiteral("\b") << 8;
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ControlModifier) << QString()
+                                    << 127;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << QStringLiteral("a") << 1;
+    QTest::newRow("Ctrl+H") << int(Qt::Key_H) << Qt::KeyboardModifiers(Qt::ControlModifier) << QString() << 8;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << QStringLiteral("\x1b") << 27;
+}
+
+void TestTextBox::filterSeesCharacterCodes()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCOMPARE(TextBox::characterCode(&press), code);
+}
+
+void TestTextBox::droppedKeysDoNotReachTheBox()
+{
+    QTest::keyClicks(m_box.get(), QStringLiteral("1a-2 .3"));
+    QCOMPARE(m_box->text(), QStringLiteral("123"));
+    QCOMPARE(m_codes, (QList<int>{'1', 'a', '-', '2', ' ', '.', '3'}));
+    QTest::keyClick(m_box.get(), Qt::Key_Backspace);
+    QCOMPARE(m_box->text(), QStringLiteral("12"));
+}
+
+void TestTextBox::editingKeysAreNotFiltered()
+{
+    QTest::keyClicks(m_box.get(), QStringLiteral("1234"));
+    m_codes.clear();
+    QTest::keyClick(m_box.get(), Qt::Key_Home);
+    QTest::keyClick(m_box.get(), Qt::Key_Delete);
+    QCOMPARE(m_box->text(), QStringLiteral("234"));
+    QTest::keyClick(m_box.get(), Qt::Key_Right);
+    QTest::keyClick(m_box.get(), Qt::Key_End);
+    QTest::keyClick(m_box.get(), Qt::Key_Left);
+    QTest::keyClick(m_box.get(), Qt::Key_Delete);
+    QCOMPARE(m_box->text(), QStringLiteral("23"));
+    QCOMPARE(m_codes, QList<int>());
+}
+
+void TestTextBox::clipboardShortcutsDoNothing_data()
+{
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("Ctrl+V") << QKeySequence(Qt::CTRL | Qt::Key_V);
+    QTest::newRow("Shift+Insert") << QKeySequence(Qt::SHIFT | Qt::Key_Insert);
+    QTest::newRow("Ctrl+X") << QKeySequence(Qt::CTRL | Qt::Key_X);
+    QTest::newRow("Shift+Delete") << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+    QTest::newRow("Ctrl+Z") << QKeySequence(Qt::CTRL | Qt::Key_Z);
+}
+
+void TestTextBox::clipboardShortcutsDoNothing()
+{
+    QFETCH(QKeySequence, shortcut);
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    QTest::keyClicks(m_box.get(), QStringLiteral("12"));
+    m_box->selectAll();
+    QTest::keySequence(m_box.get(), shortcut);
+    QCOMPARE(m_box->text(), QStringLiteral("12"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("99"));
+}
+
+void TestTextBox::returnIsLeftToTheWindow()
+{
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(m_box.get(), &press);
+        QVERIFY(!press.isAccepted());
+    }
+    QVERIFY(m_codes.isEmpty());
+}
+
+void TestTextBox::userLengthLimit()
+{
+    QTest::keyClicks(m_box.get(), QStringLiteral("123456"));
+    QCOMPARE(m_box->text(), QStringLiteral("12345"));
+}
+
+void TestTextBox::programWritesAreKeptWhole()
+{
+    m_box->setText(QStringLiteral("100012"));
+    QCOMPARE(m_box->text(), QStringLiteral("100012"));
+    // The user still cannot make it longer, and once shorter, five is the limit again.
+    m_box->end(false);
+    QTest::keyClicks(m_box.get(), QStringLiteral("7"));
+    QCOMPARE(m_box->text(), QStringLiteral("100012"));
+    QTest::keyClick(m_box.get(), Qt::Key_Backspace);
+    QCOMPARE(m_box->text(), QStringLiteral("10001"));
+    QTest::keyClicks(m_box.get(), QStringLiteral("7"));
+    QCOMPARE(m_box->text(), QStringLiteral("10001"));
+}
+
+void TestTextBox::contextMenuPasteIsLimited()
+{
+    QApplication::clipboard()->setText(QStringLiteral("1234567"));
+    std::unique_ptr<QMenu> menu(m_box->createContextMenu());
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("&Paste"))
+            paste = action;
+    }
+    QVERIFY(paste);
+    QVERIFY(paste->isEnabled());
+    paste->trigger();
+    QCOMPARE(m_box->text(), QStringLiteral("12345"));
+}
+
+void TestTextBox::contextMenuNamesNoShortcuts()
+{
+    std::unique_ptr<QMenu> menu(m_box->createContextMenu());
+    QVERIFY(menu->actions().size() > 4);
+    for (const QAction *action : menu->actions())
+        QVERIFY2(!action->text().contains(QLatin1Char('\t')), qPrintable(action->text()));
+}
+
+void TestTextBox::changeHandlingRunsInsideTheWrite()
+{
+    QStringList seen;
+    connect(m_box.get(), &QLineEdit::textChanged, this, [&seen](const QString &text) { seen.append(text); });
+    m_box->setText(QStringLiteral("42"));
+    QCOMPARE(seen, QStringList{QStringLiteral("42")});
+    // The same text again raises no change, as in QLineEdit.
+    m_box->setText(QStringLiteral("42"));
+    QCOMPARE(seen.size(), 1);
+}
+
+QTEST_MAIN(TestTextBox)
+#include "tst_textbox.moc"
