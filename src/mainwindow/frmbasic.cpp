@@ -5,6 +5,8 @@
 #include "conversion/digits.h"
 #include "conversion/hourstoservice.h"
 #include "conversion/sectiontable.h"
+#include "conversion/servicetohours.h"
+#include "mainwindow/dragarithmetic.h"
 #include "resources/pictures.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/framebox.h"
@@ -22,6 +24,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -62,12 +67,30 @@ constexpr QRect imgInfo = rectFromTwips(120, 2880, 345, 345);
 const QString YearsWord = QStringLiteral("χρόνια");
 const QString MonthsWord = QStringLiteral("μήνες");
 const QString DaysWord = QStringLiteral("μέρες");
+const QString YearsDragging = QStringLiteral("-χρόνια+");
+const QString MonthsDragging = QStringLiteral("-μήνες+");
+const QString DaysDragging = QStringLiteral("-μέρες+");
 const std::array<QString, 5> SectionCaptions{QString(), QStringLiteral("ΠΕ"), QStringLiteral("ΤΕ"),
                                              QStringLiteral("ΔΕ"), QStringLiteral("1βάθμια")};
+
+// The slider's limits for the hours.
+constexpr std::int32_t LeastHours = 0;
+constexpr std::int32_t MostHours = 99999;
+// The adjusters' limits: days run to 25 (a result can show 25 days) and are
+// never carried into a month, nor months into a year.
+constexpr std::int32_t MostDays = 25;
+constexpr std::int32_t MostMonths = 11;
 
 QString numberText(std::int32_t value)
 {
     return QString::fromStdString(plainDigits(value));
+}
+
+// A figure label's number; the empty caption, before the first calculation,
+// counts as 0.
+std::int32_t figureShown(const QLabel *figure)
+{
+    return readWholeNumber(figure->text().toStdString()).value_or(0);
 }
 
 void setToolTipAndDescription(QWidget *control, const QString &toolTip)
@@ -272,6 +295,25 @@ void frmBasic::connectHandlers()
     });
     connect(chkAlwaysCalculate, &QCheckBox::toggled, this, &frmBasic::chkAlwaysCalculate_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmBasic::cmdCalculate_Click);
+
+    connect(lblBar, &MouseLabel::mouseDown, this, &frmBasic::lblBar_MouseDown);
+    connect(lblBar, &MouseLabel::mouseMove, this, &frmBasic::lblBar_MouseMove);
+    connect(lblBar, &MouseLabel::mouseUp, this, &frmBasic::lblBar_MouseUp);
+    connect(tmrBar, &IntervalTimer::timer, this, &frmBasic::tmrBar_Timer);
+    connect(lblMinus, &MouseLabel::mouseDown, this, &frmBasic::lblMinus_MouseDown);
+    connect(lblMinus, &MouseLabel::dblClick, this, &frmBasic::lblMinus_DblClick);
+    connect(lblPlus, &MouseLabel::mouseDown, this, &frmBasic::lblPlus_MouseDown);
+    connect(lblPlus, &MouseLabel::dblClick, this, &frmBasic::lblPlus_DblClick);
+
+    connect(lblDays2, &MouseLabel::mouseDown, this, &frmBasic::lblDays2_MouseDown);
+    connect(lblDays2, &MouseLabel::mouseMove, this, &frmBasic::lblDays2_MouseMove);
+    connect(lblDays2, &MouseLabel::mouseUp, this, &frmBasic::lblDays2_MouseUp);
+    connect(lblMonths2, &MouseLabel::mouseDown, this, &frmBasic::lblMonths2_MouseDown);
+    connect(lblMonths2, &MouseLabel::mouseMove, this, &frmBasic::lblMonths2_MouseMove);
+    connect(lblMonths2, &MouseLabel::mouseUp, this, &frmBasic::lblMonths2_MouseUp);
+    connect(lblYears2, &MouseLabel::mouseDown, this, &frmBasic::lblYears2_MouseDown);
+    connect(lblYears2, &MouseLabel::mouseMove, this, &frmBasic::lblYears2_MouseMove);
+    connect(lblYears2, &MouseLabel::mouseUp, this, &frmBasic::lblYears2_MouseUp);
 }
 
 bool frmBasic::alwaysCalculate() const
@@ -349,6 +391,103 @@ void frmBasic::txtHours_KeyPress(int &keyAscii)
         keyAscii = 0;
 }
 
+// The hours slider. Every step reads the hours back from the box and writes
+// them there: the box's change handling validates and converts them.
+
+void frmBasic::lblBar_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
+{
+    trackUpdate(X);
+}
+
+void frmBasic::lblBar_MouseMove(int Button, int /*Shift*/, float X, float /*Y*/)
+{
+    if (Button != 0)
+        trackUpdate(X);
+}
+
+void frmBasic::lblBar_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    linBar->setX(barCenterX);
+    tmrBar->setInterval(0);
+}
+
+void frmBasic::tmrBar_Timer()
+{
+    // A tick that was due when the release stopped the timer does nothing.
+    if (tmrBar->interval() == 0)
+        return;
+    const std::optional<std::int32_t> hours = hoursInBox();
+    if (!hours)
+        return;
+    // In 64 bits: hours written by the adjusters may lie beyond the limits.
+    const std::int64_t sum = std::int64_t{*hours} + barStep;
+    writeHours(static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, LeastHours, MostHours)));
+    finishStep();
+}
+
+void frmBasic::lblMinus_MouseDown(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    const std::optional<std::int32_t> hours = hoursInBox();
+    if (!hours)
+        return;
+    writeHours(*hours == LeastHours ? LeastHours : *hours - 1);
+    finishStep();
+}
+
+void frmBasic::lblMinus_DblClick()
+{
+    lblMinus_MouseDown(0, 0, 0, 0);
+}
+
+void frmBasic::lblPlus_MouseDown(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    const std::optional<std::int32_t> hours = hoursInBox();
+    if (!hours)
+        return;
+    // Hours above the limit, written by the adjusters, still go up by one.
+    const bool atLimit = *hours == MostHours || *hours == std::numeric_limits<std::int32_t>::max();
+    writeHours(atLimit ? *hours : *hours + 1);
+    finishStep();
+}
+
+void frmBasic::lblPlus_DblClick()
+{
+    lblPlus_MouseDown(0, 0, 0, 0);
+}
+
+void frmBasic::trackUpdate(float X)
+{
+    // The track's place is read from the control, in twips.
+    const float barLeft = twipsFromPixels(lblBar->x());
+    const float barWidth = twipsFromPixels(lblBar->width());
+    const float markerX = barMarkerX(barLeft, barWidth, X);
+    linBar->setX(markerX);
+    const float offset = markerX - barCenterX;
+    tmrBar->setInterval(barInterval(offset));
+    barStep = ::barStep(offset);
+}
+
+std::optional<std::int32_t> frmBasic::hoursInBox() const
+{
+    // The box holds digits only; nothing but a number beyond 32 bits, which
+    // no step writes, could fail to read, and such hours are left alone.
+    return readWholeNumber(txtHours->text().toStdString());
+}
+
+void frmBasic::writeHours(std::int32_t hours)
+{
+    // Runs txtHours_Change, and with it the calculation when automatic, before
+    // it returns.
+    txtHours->setText(numberText(hours));
+}
+
+void frmBasic::finishStep()
+{
+    // Also when the written text was already there and raised no change.
+    if (alwaysCalculate())
+        cmdCalculate_Click();
+}
+
 void frmBasic::optSection_Click(int Index)
 {
     weeklyHours = weeklyHoursTable.at(Index);
@@ -381,4 +520,114 @@ void frmBasic::cmdCalculate_Click()
     lblDays->setText(numberText(result->days));
     lblMonths->setText(numberText(result->months));
     lblYears->setText(numberText(result->years));
+}
+
+// The result adjusters. A press records the figures shown; each move with a
+// button held sets one field from them and the travel, holds it to the
+// section's ceiling, and converts the new service back into hours.
+
+void frmBasic::startAdjusting(MouseLabel *word, const QString &draggingCaption, float X)
+{
+    dragStartX = X;
+    startDays = figureShown(lblDays);
+    startMonths = figureShown(lblMonths);
+    startYears = figureShown(lblYears);
+    word->setText(draggingCaption);
+}
+
+void frmBasic::lblDays2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
+{
+    startAdjusting(lblDays2, DaysDragging, X);
+}
+
+void frmBasic::lblDays2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*/)
+{
+    if (Button == 0)
+        return;
+    newDays = draggedFigure(startDays, dragStartX, X);
+    if (newDays > MostDays)
+        newDays = MostDays;
+    if (startYears >= maxYears && startMonths >= maxMonths && newDays > maxDays)
+        newDays = maxDays;
+    if (newDays < 0)
+        newDays = 0;
+    newMonths = startMonths;
+    newYears = startYears;
+    UpdateHoursFromService();
+}
+
+void frmBasic::lblDays2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    lblDays2->setText(DaysWord);
+}
+
+void frmBasic::lblMonths2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
+{
+    startAdjusting(lblMonths2, MonthsDragging, X);
+}
+
+void frmBasic::lblMonths2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*/)
+{
+    if (Button == 0)
+        return;
+    newMonths = draggedFigure(startMonths, dragStartX, X);
+    if (newMonths > MostMonths)
+        newMonths = MostMonths;
+    // The days play no part: the ceiling's months with more days than the
+    // ceiling's pass, and their hours may run to six digits, which the box
+    // keeps whole.
+    if (startYears >= maxYears && newMonths > maxMonths)
+        newMonths = maxMonths;
+    if (newMonths < 0)
+        newMonths = 0;
+    newDays = startDays;
+    newYears = startYears;
+    UpdateHoursFromService();
+}
+
+void frmBasic::lblMonths2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    lblMonths2->setText(MonthsWord);
+}
+
+void frmBasic::lblYears2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
+{
+    startAdjusting(lblYears2, YearsDragging, X);
+}
+
+void frmBasic::lblYears2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*/)
+{
+    if (Button == 0)
+        return;
+    newYears = draggedFigure(startYears, dragStartX, X);
+    if (newYears > maxYears)
+        newYears = maxYears;
+    // The ceiling's years with months and days beyond the ceiling's would lie
+    // above it: a year less.
+    const bool beyondCeiling = startMonths > maxMonths || (startMonths == maxMonths && startDays > maxDays);
+    if (newYears == maxYears && beyondCeiling)
+        newYears = maxYears - 1;
+    if (newYears < 0)
+        newYears = 0;
+    newDays = startDays;
+    newMonths = startMonths;
+    UpdateHoursFromService();
+}
+
+void frmBasic::lblYears2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    lblYears2->setText(YearsWord);
+}
+
+void frmBasic::UpdateHoursFromService()
+{
+    const std::optional<std::int32_t> hours = ServiceToHours(newYears, newMonths, newDays, weeklyHours);
+    // Hours beyond 32 bits cannot come from figures the window shows; the box
+    // and the figures are then left as they are.
+    if (!hours)
+        return;
+    txtHours->setText(numberText(*hours));
+    // With automatic calculation on, the write has converted the hours already.
+    if (!alwaysCalculate())
+        cmdCalculate_Click();
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class FrameBox;
 class IntervalTimer;
@@ -49,9 +50,35 @@ private:
     static bool IsAllDigits(const QString &text);
     void txtHours_Change();
     void txtHours_KeyPress(int &keyAscii);
+    void lblBar_MouseDown(int Button, int Shift, float X, float Y);
+    void lblBar_MouseMove(int Button, int Shift, float X, float Y);
+    void lblBar_MouseUp(int Button, int Shift, float X, float Y);
+    void tmrBar_Timer();
+    void lblMinus_MouseDown(int Button, int Shift, float X, float Y);
+    void lblMinus_DblClick();
+    void lblPlus_MouseDown(int Button, int Shift, float X, float Y);
+    void lblPlus_DblClick();
     void optSection_Click(int Index);
     void chkAlwaysCalculate_Click();
     void cmdCalculate_Click();
+    void lblDays2_MouseDown(int Button, int Shift, float X, float Y);
+    void lblDays2_MouseMove(int Button, int Shift, float X, float Y);
+    void lblDays2_MouseUp(int Button, int Shift, float X, float Y);
+    void lblMonths2_MouseDown(int Button, int Shift, float X, float Y);
+    void lblMonths2_MouseMove(int Button, int Shift, float X, float Y);
+    void lblMonths2_MouseUp(int Button, int Shift, float X, float Y);
+    void lblYears2_MouseDown(int Button, int Shift, float X, float Y);
+    void lblYears2_MouseMove(int Button, int Shift, float X, float Y);
+    void lblYears2_MouseUp(int Button, int Shift, float X, float Y);
+    void UpdateHoursFromService();
+
+    // The hours slider's shared steps.
+    void trackUpdate(float X);
+    std::optional<std::int32_t> hoursInBox() const;
+    void writeHours(std::int32_t hours);
+    void finishStep();
+    // The result adjusters' shared press.
+    void startAdjusting(MouseLabel *word, const QString &draggingCaption, float X);
 
     // The window's state record.
     QString lastValidText;
