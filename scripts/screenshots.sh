@@ -30,6 +30,15 @@ click() {
     xdotool mousemove --window "$(xdotool search --name '^Quorvel$' | head -n 1)" "$1" "$2" click 1
 }
 
+# press X Y, release: the left button held down at a point of the main window,
+# then let go.
+press() {
+    xdotool mousemove --window "$(xdotool search --name '^Quorvel$' | head -n 1)" "$1" "$2" mousedown 1
+}
+release() {
+    xdotool mouseup 1
+}
+
 "$program" &
 app=$!
 shot Quorvel main-window.png
@@ -38,5 +47,15 @@ click 30 40
 click 50 105
 xdotool type --delay 50 12345
 shot Quorvel main-window-calculated.png
+# The slider's track held right of its centre: the marker stands at the mouse
+# and the hours rise while the button is down.
+press 240 106
+shot Quorvel slider-held.png
+release
+# The word "μέρες" held and dragged two days to the right.
+press 252 164
+xdotool mousemove_relative 8 0
+shot Quorvel adjuster-dragging.png
+release
 kill $app
 wait $app 2>/dev/null || true

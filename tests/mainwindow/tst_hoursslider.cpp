@@ -38,6 +38,8 @@ private slots:
     void aStepAtALimitStillCalculates_data();
     void aStepAtALimitStillCalculates();
     void noCalculationWhenNotAutomatic();
+    void hoursBeyondTheLimit_data();
+    void hoursBeyondTheLimit();
     void hoursTypedWhileHeld();
     void holdingRepeatsAtTheInterval();
     void heldMovesDoNotHoldUpTheTicks();
@@ -453,6 +455,42 @@ void TestHoursSlider::noCalculationWhenNotAutomatic()
     QCOMPARE(m_ui.figures(), oneYear);
     QTest::mouseClick(m_ui.control<QPushButton>("cmdCalculate"), Qt::LeftButton);
     QCOMPARE(m_ui.figures(), QStringList({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("15")}));
+}
+
+void TestHoursSlider::hoursBeyondTheLimit_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a tick up: held to 99999") << QStringLiteral("up") << QStringLiteral("99999");
+    QTest::newRow("a tick down by 7: held to 99999") << QStringLiteral("down") << QStringLiteral("99999");
+    QTest::newRow("+: one more") << QStringLiteral("plus") << QStringLiteral("100013");
+    QTest::newRow("-: one less") << QStringLiteral("minus") << QStringLiteral("100011");
+}
+
+// Six-digit hours, which only the result adjusters write, are read whole; the
+// timed steps keep to 0 to 99999, and the signs step by one.
+void TestHoursSlider::hoursBeyondTheLimit()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, after);
+    m_ui.chooseSection(1);
+    m_ui.typeHours(QStringLiteral("99924"));
+    // From 95 years 1 month 25 days, one more month.
+    MouseLabel *months = m_ui.label("lblMonths2");
+    WindowMouse::press(months, QPointF(20, 12), Qt::LeftButton);
+    WindowMouse::move(months, QPointF(24, 12));
+    WindowMouse::release(months, QPointF(24, 12), Qt::LeftButton);
+    QCOMPARE(m_ui.hours()->text(), QStringLiteral("100012"));
+
+    if (how == QLatin1String("plus") || how == QLatin1String("minus")) {
+        WindowMouse::click(m_ui.label(how == QLatin1String("plus") ? "lblPlus" : "lblMinus"), QPointF(8, 8));
+    } else {
+        const QPointF point = how == QLatin1String("up") ? Right.point : Left.point;
+        WindowMouse::press(bar(), point, Qt::LeftButton);
+        tick();
+        WindowMouse::release(bar(), point, Qt::LeftButton);
+    }
+    QCOMPARE(m_ui.hours()->text(), after);
 }
 
 // The slider keeps no copy of the hours: each tick starts from the box.
