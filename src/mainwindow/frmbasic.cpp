@@ -5,6 +5,8 @@
 #include "conversion/digits.h"
 #include "conversion/hourstoservice.h"
 #include "conversion/sectiontable.h"
+#include "infowindows/frmabout.h"
+#include "infowindows/frmformula.h"
 #include "resources/pictures.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/framebox.h"
@@ -141,7 +143,11 @@ frmBasic::frmBasic(QWidget *parent)
     Form_Load();
 }
 
-frmBasic::~frmBasic() = default;
+frmBasic::~frmBasic()
+{
+    // The formula window has no owner to take it along.
+    delete formulaWindow;
+}
 
 void frmBasic::createControls()
 {
@@ -272,6 +278,8 @@ void frmBasic::connectHandlers()
     });
     connect(chkAlwaysCalculate, &QCheckBox::toggled, this, &frmBasic::chkAlwaysCalculate_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmBasic::cmdCalculate_Click);
+    connect(imgInfo, &MouseLabel::click, this, &frmBasic::imgInfo_Click);
+    connect(imgAbout, &MouseLabel::click, this, &frmBasic::imgAbout_Click);
 }
 
 bool frmBasic::alwaysCalculate() const
@@ -381,4 +389,25 @@ void frmBasic::cmdCalculate_Click()
     lblDays->setText(numberText(result->days));
     lblMonths->setText(numberText(result->months));
     lblYears->setText(numberText(result->years));
+}
+
+void frmBasic::imgInfo_Click()
+{
+    // One formula window: created and placed on first use, later only brought
+    // back to the front where the user left it.
+    if (!formulaWindow)
+        formulaWindow = new frmFormula(*this);
+    formulaWindow->setWindowState(formulaWindow->windowState() & ~Qt::WindowMinimized);
+    formulaWindow->show();
+    formulaWindow->raise();
+    formulaWindow->activateWindow();
+}
+
+void frmBasic::imgAbout_Click()
+{
+    // Created afresh for each showing, centred on this window; the guard
+    // covers the window being destroyed while it is open.
+    const QPointer<frmAbout> about = new frmAbout(this);
+    about->exec();
+    delete about;
 }

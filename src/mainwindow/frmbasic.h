@@ -7,6 +7,7 @@
 // formula and about windows. It owns all state of the calculation; the hours
 // exist only as the text of txtHours, the service only as the three figures.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -22,6 +23,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class TextBox;
+class frmFormula;
 
 class frmBasic : public QWidget
 {
@@ -52,6 +54,8 @@ private:
     void optSection_Click(int Index);
     void chkAlwaysCalculate_Click();
     void cmdCalculate_Click();
+    void imgInfo_Click();
+    void imgAbout_Click();
 
     // The window's state record.
     QString lastValidText;
@@ -96,4 +100,7 @@ private:
     QButtonGroup *optSectionGroup = nullptr;
     MouseLabel *imgAbout = nullptr;
     MouseLabel *imgInfo = nullptr;
+
+    // The one formula window while it is open; it destroys itself when closed.
+    QPointer<frmFormula> formulaWindow;
 };
