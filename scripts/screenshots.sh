@@ -7,6 +7,8 @@
 # with xdotool where a screenshot needs the mouse, and saves each window.
 # Needs xvfb, xauth, xdotool and imagemagick.
 set -euo pipefail
+# The window titles are Greek: xdotool matches them as UTF-8.
+export LC_ALL=C.UTF-8
 program=$(realpath "$1")
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
 
@@ -38,5 +40,15 @@ click 30 40
 click 50 105
 xdotool type --delay 50 12345
 shot Quorvel main-window-calculated.png
+# Away from the screen's top, so that the formula window, taller than the main
+# window and sharing its mid-line, is whole on the screen.
+xdotool windowmove "$(xdotool search --name '^Quorvel$' | head -n 1)" 40 120
+sleep 0.5
+# The information icon (8, 192, 23 × 23 pixels) opens the formula window.
+click 19 203
+shot "Τύπος υπολογισμού" formula-window.png
+# The about icon (40, 192, 23 × 23 pixels) opens the about window.
+click 51 203
+shot "Πληροφορίες" about-window.png
 kill $app
 wait $app 2>/dev/null || true
