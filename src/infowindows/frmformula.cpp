@@ -49,11 +49,6 @@ LineShape *createLine(QWidget *parent, const char *name, int x1, int y1, int x2,
     return line;
 }
 
-float twipsFromPixels(int pixels)
-{
-    return static_cast<float>(pixels) * static_cast<float>(TwipsPerPixel);
-}
-
 int wholePixelsFromTwips(float twips)
 {
     // Half a pixel goes to the even neighbour.
