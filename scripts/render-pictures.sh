@@ -14,3 +14,4 @@ for picture in info about; do
     rsvg-convert -w 23 -h 23 "pictures/$picture.svg" -o "pictures/$picture.png"
     rsvg-convert -w 46 -h 46 "pictures/$picture.svg" -o "pictures/$picture@2x.png"
 done
+rsvg-convert -w 32 -h 32 cursors/hand.svg -o cursors/hand.png

@@ -7,6 +7,8 @@
 # with xdotool where a screenshot needs the mouse, and saves each window.
 # Needs xvfb, xauth, xdotool and imagemagick.
 set -euo pipefail
+# The window titles are Greek: xdotool matches them as UTF-8.
+export LC_ALL=C.UTF-8
 program=$(realpath "$1")
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
 
@@ -57,5 +59,15 @@ press 252 164
 xdotool mousemove_relative 8 0
 shot Quorvel adjuster-dragging.png
 release
+# Away from the screen's top, so that the formula window, taller than the main
+# window and sharing its mid-line, is whole on the screen.
+xdotool windowmove "$(xdotool search --name '^Quorvel$' | head -n 1)" 40 120
+sleep 0.5
+# The information icon (8, 192, 23 × 23 pixels) opens the formula window.
+click 19 203
+shot "Τύπος υπολογισμού" formula-window.png
+# The about icon (40, 192, 23 × 23 pixels) opens the about window.
+click 51 203
+shot "Πληροφορίες" about-window.png
 kill $app
 wait $app 2>/dev/null || true

@@ -6,6 +6,8 @@
 #include "conversion/hourstoservice.h"
 #include "conversion/sectiontable.h"
 #include "conversion/servicetohours.h"
+#include "infowindows/frmabout.h"
+#include "infowindows/frmformula.h"
 #include "mainwindow/dragarithmetic.h"
 #include "resources/pictures.h"
 #include "toolkit/classicfont.h"
@@ -164,7 +166,11 @@ frmBasic::frmBasic(QWidget *parent)
     Form_Load();
 }
 
-frmBasic::~frmBasic() = default;
+frmBasic::~frmBasic()
+{
+    // The formula window has no owner to take it along.
+    delete formulaWindow;
+}
 
 void frmBasic::createControls()
 {
@@ -295,6 +301,8 @@ void frmBasic::connectHandlers()
     });
     connect(chkAlwaysCalculate, &QCheckBox::toggled, this, &frmBasic::chkAlwaysCalculate_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmBasic::cmdCalculate_Click);
+    connect(imgInfo, &MouseLabel::click, this, &frmBasic::imgInfo_Click);
+    connect(imgAbout, &MouseLabel::click, this, &frmBasic::imgAbout_Click);
 
     connect(lblBar, &MouseLabel::mouseDown, this, &frmBasic::lblBar_MouseDown);
     connect(lblBar, &MouseLabel::mouseMove, this, &frmBasic::lblBar_MouseMove);
@@ -520,6 +528,27 @@ void frmBasic::cmdCalculate_Click()
     lblDays->setText(numberText(result->days));
     lblMonths->setText(numberText(result->months));
     lblYears->setText(numberText(result->years));
+}
+
+void frmBasic::imgInfo_Click()
+{
+    // One formula window: created and placed on first use, later only brought
+    // back to the front where the user left it.
+    if (!formulaWindow)
+        formulaWindow = new frmFormula(*this);
+    formulaWindow->setWindowState(formulaWindow->windowState() & ~Qt::WindowMinimized);
+    formulaWindow->show();
+    formulaWindow->raise();
+    formulaWindow->activateWindow();
+}
+
+void frmBasic::imgAbout_Click()
+{
+    // Created afresh for each showing, centred on this window; the guard
+    // covers the window being destroyed while it is open.
+    const QPointer<frmAbout> about = new frmAbout(this);
+    about->exec();
+    delete about;
 }
 
 // The result adjusters. A press records the figures shown; each move with a

@@ -7,6 +7,7 @@
 // formula and about windows. It owns all state of the calculation; the hours
 // exist only as the text of txtHours, the service only as the three figures.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -23,6 +24,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class TextBox;
+class frmFormula;
 
 class frmBasic : public QWidget
 {
@@ -61,6 +63,8 @@ private:
     void optSection_Click(int Index);
     void chkAlwaysCalculate_Click();
     void cmdCalculate_Click();
+    void imgInfo_Click();
+    void imgAbout_Click();
     void lblDays2_MouseDown(int Button, int Shift, float X, float Y);
     void lblDays2_MouseMove(int Button, int Shift, float X, float Y);
     void lblDays2_MouseUp(int Button, int Shift, float X, float Y);
@@ -123,4 +127,7 @@ private:
     QButtonGroup *optSectionGroup = nullptr;
     MouseLabel *imgAbout = nullptr;
     MouseLabel *imgInfo = nullptr;
+
+    // The one formula window while it is open; it destroys itself when closed.
+    QPointer<frmFormula> formulaWindow;
 };

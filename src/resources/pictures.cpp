@@ -22,3 +22,8 @@ QIcon aboutPicture()
 {
     return QIcon(QStringLiteral(":/pictures/about.png"));
 }
+
+QPixmap handPointerPicture()
+{
+    return QPixmap(QStringLiteral(":/cursors/hand.png"));
+}

@@ -5,6 +5,7 @@
 // The program's pictures, compiled in as Qt resources.
 
 #include <QIcon>
+#include <QPixmap>
 
 // The window icon that every window of the program shares, 16 to 64 pixels.
 QIcon programIcon();
@@ -12,3 +13,6 @@ QIcon programIcon();
 // Each has a twice-size version that high-DPI screens get, so they stay sharp.
 QIcon formulaPicture();
 QIcon aboutPicture();
+// The 32 × 32 hand pointer shown over links: white with a black outline on a
+// transparent ground, its fingertip at pixel (5, 1).
+QPixmap handPointerPicture();

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "mainwindow/frmbasic.h"
 
+#include "infowindows/frmabout.h"
+#include "infowindows/frmformula.h"
+#include "support/windowevents.h"
 #include "toolkit/intervaltimer.h"
 #include "toolkit/lineshape.h"
 #include "toolkit/textbox.h"
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -22,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -56,7 +61,13 @@ private slots:
     void enterPressesCalculate();
     void tooManyHoursShowNoFigures();
     void tabOrder();
+    void infoIconShowsOneFormulaWindow();
+    void formulaWindowIsCreatedAndPlacedAfreshAfterClosing();
+    void mainWindowStaysUsableBesideTheFormulaWindow();
+    void aboutIconShowsAFreshModalAboutWindow();
+    void destroyingTheMainWindowTakesTheFormulaWindowAlong();
     void closingEndsTheProgram();
+    void closingWithTheAboutWindowOpenEndsTheProgram();
 
 private:
     template <typename T> T *control(const char *name) const
@@ -90,8 +101,43 @@ private:
         }
     }
 
+    static QList<frmFormula *> formulaWindows()
+    {
+        QList<frmFormula *> found;
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (auto *formula = qobject_cast<frmFormula *>(window))
+                found.append(formula);
+        }
+        return found;
+    }
+    void clickIcon(const char *name) const { WindowMouse::click(control<QLabel>(name), QPointF(11, 11)); }
+    // Clicks the about icon and, once the about window is up, runs onAbout on
+    // it from inside its modal loop; returns when the click handler returns.
+    void withAboutWindow(const std::function<void(frmAbout *)> &onAbout);
+
     std::unique_ptr<frmBasic> m_window;
 };
+
+void TestFrmBasic::withAboutWindow(const std::function<void(frmAbout *)> &onAbout)
+{
+    bool ran = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        if (!about)
+            return;
+        poll.stop();
+        ran = true;
+        onAbout(about);
+        if (about->isVisible())
+            about->close();
+    });
+    poll.start(10);
+    QTimer::singleShot(10000, &poll, &QTimer::stop);
+    clickIcon("imgAbout");
+    QVERIFY2(ran, "no about window came up");
+}
 
 void TestFrmBasic::initTestCase()
 {
@@ -457,14 +503,144 @@ void TestFrmBasic::tabOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
 }
 
+// On the offscreen screen the windows have a frame of 2 pixels: the main
+// window's outer size is 302 × 229 pixels, the formula window's 287 × 245, and
+// 150 twips are 10 pixels.
+void TestFrmBasic::infoIconShowsOneFormulaWindow()
+{
+    m_window->move(20, 100);
+    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(20, 100));
+    clickIcon("imgInfo");
+    QCOMPARE(formulaWindows().size(), 1);
+    const QPointer<frmFormula> formula = formulaWindows().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(formula.data()));
+    QCOMPARE(formula->parentWidget(), nullptr);
+    QVERIFY(!formula->isModal());
+    QCOMPARE(formula->frameGeometry(), QRect(332, 92, 287, 245));
+    QTRY_COMPARE(QApplication::activeWindow(), formula.data());
+
+    // The user moves it aside and minimizes it; a second click brings the same
+    // window back to the front where the user left it.
+    formula->move(400, 300);
+    formula->showMinimized();
+    QApplication::setActiveWindow(m_window.get());
+    QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+    clickIcon("imgInfo");
+    QCOMPARE(formulaWindows(), QList<frmFormula *>{formula.data()});
+    QVERIFY(!formula->isMinimized());
+    QVERIFY(formula->isVisible());
+    QCOMPARE(formula->frameGeometry().topLeft(), QPoint(400, 300));
+    QTRY_COMPARE(QApplication::activeWindow(), formula.data());
+}
+
+void TestFrmBasic::formulaWindowIsCreatedAndPlacedAfreshAfterClosing()
+{
+    m_window->move(20, 100);
+    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(20, 100));
+    clickIcon("imgInfo");
+    const QPointer<frmFormula> first = formulaWindows().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(first.data()));
+    QVERIFY(first->close());
+    QTRY_VERIFY(first.isNull());
+    QCOMPARE(formulaWindows().size(), 0);
+
+    // Closed, it is placed again beside where the main window is now: on its
+    // left, as there is no room on the right.
+    m_window->move(480, 200);
+    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(480, 200));
+    clickIcon("imgInfo");
+    QCOMPARE(formulaWindows().size(), 1);
+    frmFormula *second = formulaWindows().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QCOMPARE(second->frameGeometry(), QRect(183, 192, 287, 245));
+}
+
+void TestFrmBasic::mainWindowStaysUsableBesideTheFormulaWindow()
+{
+    clickIcon("imgInfo");
+    QCOMPARE(formulaWindows().size(), 1);
+    QVERIFY(QTest::qWaitForWindowExposed(formulaWindows().constFirst()));
+    WindowMouse::click(section(1), QPointF(8, 8));
+    QVERIFY(section(1)->isChecked());
+    hours()->setFocus();
+    type(QStringLiteral("175"));
+    QCOMPARE(figures(), QStringList({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")}));
+    QVERIFY(formulaWindows().constFirst()->isVisible());
+}
+
+void TestFrmBasic::aboutIconShowsAFreshModalAboutWindow()
+{
+    QPointer<frmAbout> first;
+    QString productLine;
+    QRect aboutFrame;
+    int formulaWindowsWhileOpen = -1;
+    withAboutWindow([&](frmAbout *about) {
+        first = about;
+        productLine = about->findChild<QLabel *>(QStringLiteral("lblProductName"))->text();
+        aboutFrame = about->frameGeometry();
+        // The main window takes no input meanwhile.
+        clickIcon("imgInfo");
+        formulaWindowsWhileOpen = int(formulaWindows().size());
+        // Nothing of this window may reach the next one.
+        about->findChild<QLabel *>(QStringLiteral("lblProductName"))->setText(QStringLiteral("changed"));
+    });
+    QVERIFY(first.isNull());
+    QCOMPARE(formulaWindowsWhileOpen, 0);
+    QVERIFY(productLine.startsWith(QStringLiteral("Quorvel ")));
+    // Centred on the main window, to the pixel.
+    const QPoint offset = aboutFrame.center() - m_window->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+
+    QString secondLine;
+    bool owned = false;
+    bool modal = false;
+    withAboutWindow([&](frmAbout *about) {
+        secondLine = about->findChild<QLabel *>(QStringLiteral("lblProductName"))->text();
+        owned = about->parentWidget() == m_window.get();
+        modal = about->windowModality() == Qt::ApplicationModal;
+    });
+    QCOMPARE(secondLine, productLine);
+    QVERIFY(owned);
+    QVERIFY(modal);
+    // The main window takes input again.
+    clickIcon("imgInfo");
+    QCOMPARE(formulaWindows().size(), 1);
+}
+
+void TestFrmBasic::destroyingTheMainWindowTakesTheFormulaWindowAlong()
+{
+    clickIcon("imgInfo");
+    const QPointer<frmFormula> formula = formulaWindows().constFirst();
+    QVERIFY(formula);
+    m_window.reset();
+    QVERIFY(formula.isNull());
+}
+
 void TestFrmBasic::closingEndsTheProgram()
 {
-    // The formula window (a separate top-level window) must not keep it alive.
-    QWidget other;
-    other.show();
+    // The formula window, a separate top-level window, must not keep it alive.
+    clickIcon("imgInfo");
+    const QPointer<frmFormula> formula = formulaWindows().constFirst();
+    QVERIFY(QTest::qWaitForWindowExposed(formula.data()));
     QTimer::singleShot(0, m_window.get(), &QWidget::close);
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(formula.isNull() || !formula->isVisible());
+}
+
+void TestFrmBasic::closingWithTheAboutWindowOpenEndsTheProgram()
+{
+    QPointer<frmAbout> about;
+    QTimer::singleShot(0, this, [&] {
+        withAboutWindow([&](frmAbout *open) {
+            about = open;
+            // As when the session ends: the main window is closed from outside.
+            m_window->close();
+        });
+    });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(about.isNull());
 }
 
 QTEST_MAIN(TestFrmBasic)
