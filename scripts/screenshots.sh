@@ -2,14 +2,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Quorvel developers
 #
-# usage: scripts/screenshots.sh PROGRAM
-# Remakes the screenshots in docs/: starts PROGRAM on a private Xvfb, drives it
-# with xdotool where a screenshot needs the mouse, and saves each window.
-# Needs xvfb, xauth, xdotool and imagemagick.
+# usage: scripts/screenshots.sh BUILD-DIR
+# Remakes the screenshots in docs/: starts the program of BUILD-DIR on a
+# private Xvfb, drives it with xdotool where a screenshot needs the mouse, and
+# saves each window; then the same window in a dark palette (the build's
+# tests/screenshots/darkquorvel) and at twice the scale. Needs xvfb, xauth,
+# xdotool and imagemagick.
 set -euo pipefail
 # The window titles are Greek: xdotool matches them as UTF-8.
 export LC_ALL=C.UTF-8
-program=$(realpath "$1")
+build=$(realpath "$1")
+program=$build/src/quorvel
+dark=$build/tests/screenshots/darkquorvel
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
 
 display=:$((200 + RANDOM % 300))
@@ -27,9 +31,12 @@ shot() {
     echo "saved docs/$2"
 }
 
-# click X Y: a left click at a point of the main window, in its pixels.
+# click X Y [SCALE]: a left click at a point of the main window, in its
+# pixels at scale 1.
 click() {
-    xdotool mousemove --window "$(xdotool search --name '^Quorvel$' | head -n 1)" "$1" "$2" click 1
+    local scale=${3:-1}
+    xdotool mousemove --window "$(xdotool search --name '^Quorvel$' | head -n 1)" \
+        $(($1 * scale)) $(($2 * scale)) click 1
 }
 
 # press X Y, release: the left button held down at a point of the main window,
@@ -41,13 +48,23 @@ release() {
     xdotool mouseup 1
 }
 
+# calculate [SCALE]: section "ΠΕ", then 12345 hours typed.
+calculate() {
+    click 30 40 "$@"
+    click 50 105 "$@"
+    xdotool type --delay 50 12345
+}
+
+# stop PID: ends a program started here.
+stop() {
+    kill "$1"
+    wait "$1" 2>/dev/null || true
+}
+
 "$program" &
 app=$!
 shot Quorvel main-window.png
-# Section "ΠΕ", then 12345 hours typed.
-click 30 40
-click 50 105
-xdotool type --delay 50 12345
+calculate
 shot Quorvel main-window-calculated.png
 # The slider's track held right of its centre: the marker stands at the mouse
 # and the hours rise while the button is down.
@@ -69,5 +86,24 @@ shot "Τύπος υπολογισμού" formula-window.png
 # The about icon (40, 192, 23 × 23 pixels) opens the about window.
 click 51 203
 shot "Πληροφορίες" about-window.png
-kill $app
-wait $app 2>/dev/null || true
+stop $app
+
+"$dark" &
+app=$!
+shot Quorvel main-window-dark.png
+calculate
+shot Quorvel main-window-dark-calculated.png
+xdotool windowmove "$(xdotool search --name '^Quorvel$' | head -n 1)" 40 120
+sleep 0.5
+click 19 203
+shot "Τύπος υπολογισμού" formula-window-dark.png
+click 51 203
+shot "Πληροφορίες" about-window-dark.png
+stop $app
+
+QT_SCALE_FACTOR=2 "$program" &
+app=$!
+shot Quorvel main-window-2x.png
+calculate 2
+shot Quorvel main-window-2x-calculated.png
+stop $app

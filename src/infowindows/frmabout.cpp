@@ -41,7 +41,13 @@ constexpr int RightButton = 2;
 // The hand pointer's hot spot: the tip of the index finger.
 constexpr QPoint HandHotSpot(5, 1);
 
-const QColor LinkColour(0, 0, 255);
+// Links are pure blue. On a dark window background pure blue can hardly be
+// read, so there they take a light blue instead.
+QColor linkColour(const QPalette &palette)
+{
+    constexpr int DarkBelow = 128;
+    return palette.color(QPalette::Window).lightness() < DarkBelow ? QColor(138, 180, 255) : QColor(0, 0, 255);
+}
 
 QLabel *createLabel(QWidget *parent, const char *name, const QRect &geometry)
 {
@@ -65,7 +71,7 @@ MouseLabel *createLink(QWidget *parent, const char *name, const QString &address
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setText(address);
     QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, LinkColour);
+    palette.setColor(QPalette::WindowText, linkColour(palette));
     link->setPalette(palette);
     link->setToolTip(toolTip);
     link->setAccessibleName(address);

@@ -72,6 +72,10 @@ const QString DaysWord = QStringLiteral("μέρες");
 const QString YearsDragging = QStringLiteral("-χρόνια+");
 const QString MonthsDragging = QStringLiteral("-μήνες+");
 const QString DaysDragging = QStringLiteral("-μέρες+");
+// What each figure label shows, for those who hear the window.
+const QString YearsMeaning = QStringLiteral("Χρόνια προϋπηρεσίας");
+const QString MonthsMeaning = QStringLiteral("Μήνες προϋπηρεσίας");
+const QString DaysMeaning = QStringLiteral("Μέρες προϋπηρεσίας");
 const std::array<QString, 5> SectionCaptions{QString(), QStringLiteral("ΠΕ"), QStringLiteral("ΤΕ"),
                                              QStringLiteral("ΔΕ"), QStringLiteral("1βάθμια")};
 
@@ -113,14 +117,22 @@ MouseLabel *createWordLabel(QWidget *parent, const char *name, const QString &wo
     return label;
 }
 
-QLabel *createFigureLabel(QWidget *parent, const char *name, const QString &accessibleName)
+QLabel *createFigureLabel(QWidget *parent, const char *name, const QString &meaning)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(classicFont(LargeFontPoints));
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleName(meaning);
     return label;
+}
+
+// A screen reader reads a named label's name instead of its caption, so the
+// name carries the figure too.
+void showFigure(QLabel *label, const QString &meaning, const QString &figure)
+{
+    label->setText(figure);
+    label->setAccessibleName(figure.isEmpty() ? meaning : QStringLiteral("%1: %2").arg(meaning, figure));
 }
 
 FrameBox *createFrame(QWidget *parent, const char *name, const QString &caption)
@@ -204,19 +216,19 @@ void frmBasic::createControls()
                                QStringLiteral("Με πατημένο το κουμπί μετακινήστε το ποντίκι προς τα δεξιά ή "
                                               "αριστερά για να αυξήσετε ή να μειώσετε τις μέρες"));
     lblDays2->setGeometry(Layout::lblDays2);
-    lblDays = createFigureLabel(frmPreviousEmployment, "lblDays", QStringLiteral("Μέρες προϋπηρεσίας"));
+    lblDays = createFigureLabel(frmPreviousEmployment, "lblDays", DaysMeaning);
     lblDays->setGeometry(Layout::lblDays);
     lblMonths2 = createWordLabel(frmPreviousEmployment, "lblMonths2", MonthsWord,
                                  QStringLiteral("Με πατημένο το κουμπί μετακινήστε το ποντίκι προς τα δεξιά ή "
                                                 "αριστερά για να αυξήσετε ή να μειώσετε τους μήνες"));
     lblMonths2->setGeometry(Layout::lblMonths2);
-    lblMonths = createFigureLabel(frmPreviousEmployment, "lblMonths", QStringLiteral("Μήνες προϋπηρεσίας"));
+    lblMonths = createFigureLabel(frmPreviousEmployment, "lblMonths", MonthsMeaning);
     lblMonths->setGeometry(Layout::lblMonths);
     lblYears2 = createWordLabel(frmPreviousEmployment, "lblYears2", YearsWord,
                                 QStringLiteral("Με πατημένο το κουμπί μετακινήστε το ποντίκι προς τα δεξιά ή "
                                                "αριστερά για να αυξήσετε ή να μειώσετε τα χρόνια"));
     lblYears2->setGeometry(Layout::lblYears2);
-    lblYears = createFigureLabel(frmPreviousEmployment, "lblYears", QStringLiteral("Χρόνια προϋπηρεσίας"));
+    lblYears = createFigureLabel(frmPreviousEmployment, "lblYears", YearsMeaning);
     lblYears->setGeometry(Layout::lblYears);
 
     tmrBar = new IntervalTimer(this);
@@ -289,6 +301,9 @@ void frmBasic::createControls()
     setTabOrder(optSection[4], txtHours);
     setTabOrder(txtHours, cmdCalculate);
     setTabOrder(cmdCalculate, chkAlwaysCalculate);
+    // The window opens with the focus on the first of them, not on the first
+    // control created; focusing a section does not choose it.
+    optSection[1]->setFocus();
 }
 
 void frmBasic::connectHandlers()
@@ -520,14 +535,14 @@ void frmBasic::cmdCalculate_Click()
     const std::optional<ServiceResult> result = HoursToService(txtHours->text().toStdString(), weeklyHours);
     if (!result) {
         // Hours beyond what the figures can hold: show none rather than stale ones.
-        lblDays->clear();
-        lblMonths->clear();
-        lblYears->clear();
+        showFigure(lblDays, DaysMeaning, QString());
+        showFigure(lblMonths, MonthsMeaning, QString());
+        showFigure(lblYears, YearsMeaning, QString());
         return;
     }
-    lblDays->setText(numberText(result->days));
-    lblMonths->setText(numberText(result->months));
-    lblYears->setText(numberText(result->years));
+    showFigure(lblDays, DaysMeaning, numberText(result->days));
+    showFigure(lblMonths, MonthsMeaning, numberText(result->months));
+    showFigure(lblYears, YearsMeaning, numberText(result->years));
 }
 
 void frmBasic::imgInfo_Click()

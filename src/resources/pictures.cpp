@@ -7,20 +7,33 @@
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
+    // The two large sizes keep the icon sharp where a desktop shows it large or
+    // on a high-density screen.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
-// QIcon finds the @2x files beside these by itself.
+namespace {
+// Both sizes are added by name: QIcon looks for an @2x file by itself only
+// when the screen it starts on has a high density.
+QIcon smallPicture(const QString &name)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/%1.png").arg(name), QSize(23, 23));
+    icon.addFile(QStringLiteral(":/pictures/%1@2x.png").arg(name), QSize(46, 46));
+    return icon;
+}
+} // namespace
+
 QIcon formulaPicture()
 {
-    return QIcon(QStringLiteral(":/pictures/info.png"));
+    return smallPicture(QStringLiteral("info"));
 }
 
 QIcon aboutPicture()
 {
-    return QIcon(QStringLiteral(":/pictures/about.png"));
+    return smallPicture(QStringLiteral("about"));
 }
 
 QPixmap handPointerPicture()

@@ -41,7 +41,11 @@ void TextBox::setText(const QString &text)
 void TextBox::fitLengthLimit()
 {
     // Never below the current length: QLineEdit would cut the text.
-    setMaxLength(std::max(m_userMaxLength, static_cast<int>(text().size())));
+    const int limit = std::max(m_userMaxLength, static_cast<int>(text().size()));
+    // QLineEdit sets its text again on every setMaxLength, the same limit
+    // included, and so forgets what Undo in the context menu would undo.
+    if (limit != maxLength())
+        setMaxLength(limit);
 }
 
 int TextBox::characterCode(const QKeyEvent *event)

@@ -40,6 +40,7 @@ private slots:
     void labelsAsDesigned_data();
     void labelsAsDesigned();
     void captionsAreWhole();
+    void linksStayLegibleInADarkPalette();
     void handPointerOverTheLinksOnly();
     void leftPressOpensTheLinkOnThePress_data();
     void leftPressOpensTheLinkOnThePress();
@@ -261,6 +262,24 @@ void TestFrmAbout::captionsAreWhole()
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
         QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height(), name);
         QVERIFY2(m_window->rect().contains(label->geometry()), name);
+    }
+}
+
+void TestFrmAbout::linksStayLegibleInADarkPalette()
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    const frmAbout darkWindow;
+    QApplication::setPalette(light);
+    for (const char *name : {"lblEmail", "lblWebSite"}) {
+        const QColor colour =
+            darkWindow.findChild<QLabel *>(QLatin1String(name))->palette().color(QPalette::WindowText);
+        // Still a blue, and far lighter than the ground.
+        QVERIFY2(colour.blue() > colour.red() && colour.blue() > colour.green(), name);
+        QVERIFY2(colour.lightness() - dark.color(QPalette::Window).lightness() > 100, name);
     }
 }
 

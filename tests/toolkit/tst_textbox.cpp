@@ -29,6 +29,7 @@ private slots:
     void programWritesAreKeptWhole();
     void contextMenuPasteIsLimited();
     void contextMenuNamesNoShortcuts();
+    void contextMenuUndoesTyping();
     void changeHandlingRunsInsideTheWrite();
 
 private:
@@ -182,6 +183,39 @@ void TestTextBox::contextMenuNamesNoShortcuts()
     QVERIFY(menu->actions().size() > 4);
     for (const QAction *action : menu->actions())
         QVERIFY2(!action->text().contains(QLatin1Char('\t')), qPrintable(action->text()));
+}
+
+void TestTextBox::contextMenuUndoesTyping()
+{
+    const auto menuAction = [](QMenu *menu, const QString &text) -> QAction * {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    };
+    QTest::keyClicks(m_box.get(), QStringLiteral("12"));
+    QTest::keyClick(m_box.get(), Qt::Key_Left);
+    QTest::keyClicks(m_box.get(), QStringLiteral("9"));
+    QCOMPARE(m_box->text(), QStringLiteral("192"));
+
+    std::unique_ptr<QMenu> menu(m_box->createContextMenu());
+    QAction *undo = menuAction(menu.get(), QStringLiteral("&Undo"));
+    QVERIFY(undo);
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
+    QCOMPARE(m_box->text(), QStringLiteral("12"));
+
+    menu.reset(m_box->createContextMenu());
+    QAction *redo = menuAction(menu.get(), QStringLiteral("&Redo"));
+    QVERIFY(redo);
+    QVERIFY(redo->isEnabled());
+    redo->trigger();
+    QCOMPARE(m_box->text(), QStringLiteral("192"));
+    // The user's limit still holds after the history was replayed.
+    m_box->end(false);
+    QTest::keyClicks(m_box.get(), QStringLiteral("345"));
+    QCOMPARE(m_box->text(), QStringLiteral("19234"));
 }
 
 void TestTextBox::changeHandlingRunsInsideTheWrite()
