@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmformula.h"
 
+#include "support/designedrect.h"
 #include "toolkit/lineshape.h"
 
 #include <QLabel>
@@ -12,13 +13,6 @@
 #include <memory>
 
 using WindowTwips = frmFormula::WindowTwips;
-
-namespace {
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-} // namespace
 
 class TestFrmFormula : public QObject
 {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 #include "mainwindow/frmbasic.h"
+#include "mainwindowfixture.h"
 
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
+#include "support/designedrect.h"
 #include "support/windowevents.h"
 #include "toolkit/intervaltimer.h"
 #include "toolkit/lineshape.h"
@@ -28,13 +30,6 @@
 
 #include <functional>
 #include <memory>
-
-namespace {
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-} // namespace
 
 class TestFrmBasic : public QObject
 {
@@ -70,22 +65,12 @@ private slots:
     void closingWithTheAboutWindowOpenEndsTheProgram();
 
 private:
-    template <typename T> T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    TextBox *hours() const { return control<TextBox>("txtHours"); }
+    template <typename T> T *control(const char *name) const { return m_main.control<T>(name); }
+    TextBox *hours() const { return m_main.hours(); }
+    QStringList figures() const { return m_main.figures(); }
     QRadioButton *section(int index) const
     {
         return control<QRadioButton>(QStringLiteral("optSection(%1)").arg(index).toLatin1().constData());
-    }
-    QStringList figures() const
-    {
-        return {control<QLabel>("lblYears")->text(), control<QLabel>("lblMonths")->text(),
-                control<QLabel>("lblDays")->text()};
     }
     // Types into the hours box, characters beyond ASCII (which QTest cannot
     // name as keys) included.
@@ -116,7 +101,7 @@ private:
     // it from inside its modal loop; returns when the click handler returns.
     void withAboutWindow(const std::function<void(frmAbout *)> &onAbout);
 
-    std::unique_ptr<frmBasic> m_window;
+    MainWindowFixture m_main;
 };
 
 void TestFrmBasic::withAboutWindow(const std::function<void(frmAbout *)> &onAbout)
@@ -147,27 +132,23 @@ void TestFrmBasic::initTestCase()
 
 void TestFrmBasic::init()
 {
-    m_window = std::make_unique<frmBasic>();
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    hours()->setFocus();
+    m_main.open();
 }
 
 void TestFrmBasic::cleanup()
 {
-    m_window.reset();
+    m_main.close();
 }
 
 void TestFrmBasic::startsUp()
 {
-    QCOMPARE(m_window->objectName(), QStringLiteral("frmBasic"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvel"));
-    QCOMPARE(m_window->size(), QSize(298, 225));
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
+    QCOMPARE(m_main.window()->objectName(), QStringLiteral("frmBasic"));
+    QCOMPARE(m_main.window()->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(m_main.window()->size(), QSize(298, 225));
+    QCOMPARE(m_main.window()->minimumSize(), m_main.window()->maximumSize());
+    QVERIFY(m_main.window()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!m_main.window()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QList<QSize> iconSizes = m_main.window()->windowIcon().availableSizes();
     for (const int size : {16, 24, 32, 48, 64})
         QVERIFY(iconSizes.contains(QSize(size, size)));
 
@@ -274,7 +255,7 @@ void TestFrmBasic::controlsAsDesigned()
 // Every caption fits its control in the font that stands in for the design's.
 void TestFrmBasic::captionsAreWhole()
 {
-    const auto labels = m_window->findChildren<QLabel *>();
+    const auto labels = m_main.window()->findChildren<QLabel *>();
     for (const QLabel *label : labels) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY2(needed <= label->contentsRect().width(), qPrintable(label->objectName()));
@@ -288,7 +269,7 @@ void TestFrmBasic::captionsAreWhole()
         const QLabel *label = control<QLabel>(name);
         QVERIFY2(label->fontMetrics().horizontalAdvance(caption) <= label->width(), name);
     }
-    const auto buttons = m_window->findChildren<QAbstractButton *>();
+    const auto buttons = m_main.window()->findChildren<QAbstractButton *>();
     for (const QAbstractButton *button : buttons) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -301,7 +282,7 @@ void TestFrmBasic::captionsAreWhole()
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(),
                  qPrintable(button->objectName()));
     }
-    const auto frames = m_window->findChildren<QGroupBox *>();
+    const auto frames = m_main.window()->findChildren<QGroupBox *>();
     for (const QGroupBox *frame : frames)
         QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() / 2,
                  qPrintable(frame->objectName()));
@@ -508,8 +489,8 @@ void TestFrmBasic::tabOrder()
 // 150 twips are 10 pixels.
 void TestFrmBasic::infoIconShowsOneFormulaWindow()
 {
-    m_window->move(20, 100);
-    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(20, 100));
+    m_main.window()->move(20, 100);
+    QTRY_COMPARE(m_main.window()->frameGeometry().topLeft(), QPoint(20, 100));
     clickIcon("imgInfo");
     QCOMPARE(formulaWindows().size(), 1);
     const QPointer<frmFormula> formula = formulaWindows().constFirst();
@@ -523,8 +504,8 @@ void TestFrmBasic::infoIconShowsOneFormulaWindow()
     // window back to the front where the user left it.
     formula->move(400, 300);
     formula->showMinimized();
-    QApplication::setActiveWindow(m_window.get());
-    QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+    QApplication::setActiveWindow(m_main.window());
+    QTRY_COMPARE(QApplication::activeWindow(), m_main.window());
     clickIcon("imgInfo");
     QCOMPARE(formulaWindows(), QList<frmFormula *>{formula.data()});
     QVERIFY(!formula->isMinimized());
@@ -535,8 +516,8 @@ void TestFrmBasic::infoIconShowsOneFormulaWindow()
 
 void TestFrmBasic::formulaWindowIsCreatedAndPlacedAfreshAfterClosing()
 {
-    m_window->move(20, 100);
-    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(20, 100));
+    m_main.window()->move(20, 100);
+    QTRY_COMPARE(m_main.window()->frameGeometry().topLeft(), QPoint(20, 100));
     clickIcon("imgInfo");
     const QPointer<frmFormula> first = formulaWindows().constFirst();
     QVERIFY(QTest::qWaitForWindowExposed(first.data()));
@@ -546,8 +527,8 @@ void TestFrmBasic::formulaWindowIsCreatedAndPlacedAfreshAfterClosing()
 
     // Closed, it is placed again beside where the main window is now: on its
     // left, as there is no room on the right.
-    m_window->move(480, 200);
-    QTRY_COMPARE(m_window->frameGeometry().topLeft(), QPoint(480, 200));
+    m_main.window()->move(480, 200);
+    QTRY_COMPARE(m_main.window()->frameGeometry().topLeft(), QPoint(480, 200));
     clickIcon("imgInfo");
     QCOMPARE(formulaWindows().size(), 1);
     frmFormula *second = formulaWindows().constFirst();
@@ -588,7 +569,7 @@ void TestFrmBasic::aboutIconShowsAFreshModalAboutWindow()
     QCOMPARE(formulaWindowsWhileOpen, 0);
     QVERIFY(productLine.startsWith(QStringLiteral("Quorvel ")));
     // Centred on the main window, to the pixel.
-    const QPoint offset = aboutFrame.center() - m_window->frameGeometry().center();
+    const QPoint offset = aboutFrame.center() - m_main.window()->frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
 
     QString secondLine;
@@ -596,7 +577,7 @@ void TestFrmBasic::aboutIconShowsAFreshModalAboutWindow()
     bool modal = false;
     withAboutWindow([&](frmAbout *about) {
         secondLine = about->findChild<QLabel *>(QStringLiteral("lblProductName"))->text();
-        owned = about->parentWidget() == m_window.get();
+        owned = about->parentWidget() == m_main.window();
         modal = about->windowModality() == Qt::ApplicationModal;
     });
     QCOMPARE(secondLine, productLine);
@@ -612,7 +593,7 @@ void TestFrmBasic::destroyingTheMainWindowTakesTheFormulaWindowAlong()
     clickIcon("imgInfo");
     const QPointer<frmFormula> formula = formulaWindows().constFirst();
     QVERIFY(formula);
-    m_window.reset();
+    m_main.close();
     QVERIFY(formula.isNull());
 }
 
@@ -622,7 +603,7 @@ void TestFrmBasic::closingEndsTheProgram()
     clickIcon("imgInfo");
     const QPointer<frmFormula> formula = formulaWindows().constFirst();
     QVERIFY(QTest::qWaitForWindowExposed(formula.data()));
-    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    QTimer::singleShot(0, m_main.window(), &QWidget::close);
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(formula.isNull() || !formula->isVisible());
@@ -635,7 +616,7 @@ void TestFrmBasic::closingWithTheAboutWindowOpenEndsTheProgram()
         withAboutWindow([&](frmAbout *open) {
             about = open;
             // As when the session ends: the main window is closed from outside.
-            m_window->close();
+            m_main.window()->close();
         });
     });
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
