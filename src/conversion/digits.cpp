@@ -35,5 +35,5 @@ std::string plainDigits(std::int32_t value)
 {
     char buffer[16];
     const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value);
-    return std::string(std::begin(buffer), error == std::errc() ? end : std::begin(buffer));
+    return {std::begin(buffer), error == std::errc() ? end : std::begin(buffer)};
 }
