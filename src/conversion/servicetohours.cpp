@@ -16,12 +16,9 @@ std::optional<std::int32_t> ServiceToHours(std::int32_t years, std::int32_t mont
 
     // Every step is kept in 32 bits and checked: (years × 12 + months) × 25 + days.
     std::optional<std::int32_t> totalDays = fitted<std::int32_t>(std::int64_t{years} * 12);
-    if (totalDays)
-        totalDays = fitted<std::int32_t>(std::int64_t{*totalDays} + months);
-    if (totalDays)
-        totalDays = fitted<std::int32_t>(std::int64_t{*totalDays} * 25);
-    if (totalDays)
-        totalDays = fitted<std::int32_t>(std::int64_t{*totalDays} + days);
+    totalDays = totalDays ? fitted<std::int32_t>(std::int64_t{*totalDays} + months) : std::nullopt;
+    totalDays = totalDays ? fitted<std::int32_t>(std::int64_t{*totalDays} * 25) : std::nullopt;
+    totalDays = totalDays ? fitted<std::int32_t>(std::int64_t{*totalDays} + days) : std::nullopt;
     if (!totalDays)
         return std::nullopt;
     const std::optional<std::int32_t> product = fitted<std::int32_t>(std::int64_t{*totalDays} * weeklyHours);

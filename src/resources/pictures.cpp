@@ -2,7 +2,33 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "resources/pictures.h"
 
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
+
+namespace {
+// A compiled-in PNG, read by the PNG reader named outright. Left to find the
+// format itself, Qt's image reader first loads every image-format plugin
+// installed (SVG, GIF, ICO, JPEG, with their libraries) to ask each whether
+// it reads PNG: milliseconds of start-up for pictures that are all PNG.
+QPixmap compiledInPng(const QString &path)
+{
+    QImageReader reader(path, QByteArrayLiteral("png"));
+    reader.setAutoDetectImageFormat(false);
+    // A name ending in @2x gives the picture a device pixel ratio of 2.
+    return QPixmap::fromImage(reader.read());
+}
+
+// The 23 × 23 picture at PATH.png and its twice-size version PATH@2x.png.
+// Both are added by name: QIcon looks for an @2x file by itself only when the
+// screen it starts on has a high density.
+QIcon smallPicture(const QString &path)
+{
+    QIcon icon(compiledInPng(path + QStringLiteral(".png")));
+    icon.addPixmap(compiledInPng(path + QStringLiteral("@2x.png")));
+    return icon;
+}
+} // namespace
 
 QIcon programIcon()
 {
@@ -10,33 +36,21 @@ QIcon programIcon()
     // The two large sizes keep the icon sharp where a desktop shows it large or
     // on a high-density screen.
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(compiledInPng(QStringLiteral(":/icons/quorvel-%1.png").arg(size)));
     return icon;
 }
-
-namespace {
-// Both sizes are added by name: QIcon looks for an @2x file by itself only
-// when the screen it starts on has a high density.
-QIcon smallPicture(const QString &name)
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/%1.png").arg(name), QSize(23, 23));
-    icon.addFile(QStringLiteral(":/pictures/%1@2x.png").arg(name), QSize(46, 46));
-    return icon;
-}
-} // namespace
 
 QIcon formulaPicture()
 {
-    return smallPicture(QStringLiteral("info"));
+    return smallPicture(QStringLiteral(":/pictures/info"));
 }
 
 QIcon aboutPicture()
 {
-    return smallPicture(QStringLiteral("about"));
+    return smallPicture(QStringLiteral(":/pictures/about"));
 }
 
 QPixmap handPointerPicture()
 {
-    return QPixmap(QStringLiteral(":/cursors/hand.png"));
+    return compiledInPng(QStringLiteral(":/cursors/hand.png"));
 }

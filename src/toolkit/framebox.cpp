@@ -13,7 +13,7 @@ constexpr int CaptionPadding = 2;
 
 FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
 
-void FrameBox::paintEvent(QPaintEvent *)
+void FrameBox::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QFontMetrics metrics(font());

@@ -38,7 +38,7 @@ void LineShape::setPoints(float x1, float y1, float x2, float y2)
     update();
 }
 
-void LineShape::paintEvent(QPaintEvent *)
+void LineShape::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setPen(QPen(m_color, 1));

@@ -436,7 +436,7 @@ void TestFrmBasic::enterPressesCalculate()
     QFETCH(QString, from);
     auto *calculate = control<QPushButton>("cmdCalculate");
     QSignalSpy clicks(calculate, &QPushButton::clicked);
-    QWidget *focus = control<QWidget>(from.toLatin1().constData());
+    auto *focus = control<QWidget>(from.toLatin1().constData());
 
     // While automatic calculation is on the button is disabled and Enter does nothing.
     QTest::keyClick(focus, Qt::Key(key));

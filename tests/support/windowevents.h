@@ -15,9 +15,8 @@
 #include <QWidget>
 #include <QWindow>
 
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, const QPointF &global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
+// qt_handleMouseEvent, the entry of Qt's window system interface that QTest
+// itself uses, comes declared with <QTest>.
 
 class WindowMouse
 {
