@@ -28,5 +28,5 @@ void LinkOpener::setHandler(Handler newHandler)
 
 QUrl LinkOpener::toUrl(const QString &link)
 {
-    return QUrl(link, QUrl::TolerantMode);
+    return {link, QUrl::TolerantMode};
 }

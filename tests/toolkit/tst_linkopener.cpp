@@ -26,8 +26,8 @@ private slots:
     void init();
     void cleanup();
     void handlerGetsTheLinkAsWritten_data();
-    void handlerGetsTheLinkAsWritten();
-    void emptyHandlerGivesLinksBackToTheDesktop();
+    void handlerGetsTheLinkAsWritten() const;
+    void emptyHandlerGivesLinksBackToTheDesktop() const;
     void urlKeepsTheLinkUnencoded_data();
     void urlKeepsTheLinkUnencoded();
 
@@ -57,7 +57,7 @@ void TestLinkOpener::handlerGetsTheLinkAsWritten_data()
         << QStringLiteral("mailto:quorvel@example.org?subject=100% #1 & more");
 }
 
-void TestLinkOpener::handlerGetsTheLinkAsWritten()
+void TestLinkOpener::handlerGetsTheLinkAsWritten() const
 {
     QFETCH(QString, link);
     QStringList received;
@@ -67,7 +67,7 @@ void TestLinkOpener::handlerGetsTheLinkAsWritten()
     QVERIFY(m_mailProgram.opened.isEmpty());
 }
 
-void TestLinkOpener::emptyHandlerGivesLinksBackToTheDesktop()
+void TestLinkOpener::emptyHandlerGivesLinksBackToTheDesktop() const
 {
     QStringList received;
     LinkOpener::setHandler([&received](const QString &opened) { received.append(opened); });
