@@ -33,9 +33,11 @@ QIcon smallPicture(const QString &path)
 QIcon programIcon()
 {
     QIcon icon;
-    // The two large sizes keep the icon sharp where a desktop shows it large or
-    // on a high-density screen.
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    // 16 to 64 pixels: what a title bar, a task bar and a window switcher show,
+    // at double density too. The larger sizes are installed for the desktop's
+    // launchers; decoding them here cost every start as much as a tenth of
+    // its work.
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addPixmap(compiledInPng(QStringLiteral(":/icons/quorvel-%1.png").arg(size)));
     return icon;
 }

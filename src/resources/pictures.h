@@ -7,7 +7,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The window icon that every window of the program shares, 16 to 256 pixels.
+// The window icon that every window of the program shares, 16 to 64 pixels.
 QIcon programIcon();
 // The 23 × 23 pictures of the main window's information and about icons.
 // Each has a twice-size version that high-DPI screens get, so they stay sharp.
