@@ -670,7 +670,7 @@ void frmBasic::UpdateHoursFromService()
     // and the figures are then left as they are.
     if (!hours)
         return;
-    txtHours->setText(numberText(*hours));
+    writeHours(*hours);
     // With automatic calculation on, the write has converted the hours already.
     if (!alwaysCalculate())
         cmdCalculate_Click();

@@ -76,10 +76,11 @@ private:
     void lblYears2_MouseUp(int Button, int Shift, float X, float Y);
     void UpdateHoursFromService();
 
-    // The hours slider's shared steps.
-    void trackUpdate(float X);
+    // The hours box as a number, read and written by the slider and the adjusters.
     std::optional<std::int32_t> hoursInBox() const;
     void writeHours(std::int32_t hours);
+    // The hours slider's shared steps.
+    void trackUpdate(float X);
     void finishStep();
     // The result adjusters' shared press.
     void startAdjusting(MouseLabel *word, const QString &draggingCaption, float X);
