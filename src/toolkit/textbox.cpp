@@ -5,12 +5,32 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QValidator>
 
 #include <algorithm>
 
 namespace {
 constexpr int Backspace = 8;
 constexpr int DeleteCharacter = 127;
+
+// QLineEdit undoes, whole, any edit that turns an acceptable text into an
+// invalid one; the program's own longer text counts as acceptable, so that
+// the user's first edit of it is judged too.
+class UserLengthValidator : public QValidator
+{
+public:
+    explicit UserLengthValidator(TextBox *box) : QValidator(box), m_box(box) {}
+
+    State validate(QString &input, int & /*pos*/) const override
+    {
+        const bool fits = input.size() <= m_box->userMaxLength() || input == m_box->programText();
+        return fits ? Acceptable : Invalid;
+    }
+
+private:
+    const TextBox *m_box;
+};
 } // namespace
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
@@ -20,6 +40,7 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, &TextBox::fitLengthLimit);
     setDragEnabled(false);
     setAcceptDrops(false);
+    setValidator(new UserLengthValidator(this));
 }
 
 void TextBox::setUserMaxLength(int length)
@@ -33,6 +54,7 @@ void TextBox::setText(const QString &text)
     // QLineEdit cuts any text to its limit, a program's write included: widen
     // the limit for the write; fitLengthLimit narrows it again once the text is
     // short enough.
+    m_programText = text;
     setMaxLength(std::max(m_userMaxLength, static_cast<int>(text.size())));
     QLineEdit::setText(text);
     fitLengthLimit();
@@ -110,4 +132,23 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
     QMenu *menu = createContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // Under X11 QLineEdit pastes the primary selection on this release.
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }

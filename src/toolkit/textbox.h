@@ -19,7 +19,10 @@ class QMenu;
 //
 // setText() keeps a longer text whole, and its textChanged handling runs to
 // its end before it returns. Writing the text already there raises no
-// textChanged, as QLineEdit does.
+// textChanged, as QLineEdit does. Every edit of the user's (typing over a
+// selection, pasting, undoing) that would leave more than the user's length
+// is refused whole; only the program's own text may be longer. The middle
+// button pastes nothing: the context menu is the one way to paste.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -34,6 +37,8 @@ public:
     // The most characters the user can type or paste.
     void setUserMaxLength(int length);
     int userMaxLength() const { return m_userMaxLength; }
+    // The text the program last wrote, which alone may exceed the user's length.
+    const QString &programText() const { return m_programText; }
     // Hides QLineEdit::setText, whose length limit would cut a program's write.
     void setText(const QString &text);
 
@@ -47,10 +52,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void fitLengthLimit();
 
     KeyPressFilter m_keyPressFilter;
     int m_userMaxLength = 32767;
+    QString m_programText;
 };

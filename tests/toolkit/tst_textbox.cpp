@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 class TestTextBox : public QObject
@@ -27,7 +28,10 @@ private slots:
     void returnIsLeftToTheWindow();
     void userLengthLimit();
     void programWritesAreKeptWhole();
+    void userEditsOfALongerTextStayWithinTheLimit_data();
+    void userEditsOfALongerTextStayWithinTheLimit();
     void contextMenuPasteIsLimited();
+    void middleButtonPastesNothing();
     void contextMenuNamesNoShortcuts();
     void contextMenuUndoesTyping();
     void changeHandlingRunsInsideTheWrite();
@@ -51,7 +55,9 @@ void TestTextBox::init()
     m_box->show();
     QApplication::setActiveWindow(m_box.get());
     m_box->setFocus();
-    QVERIFY(QTest::qWaitForWindowActive(m_box.get()));
+    // Exposed, not active: under an X server with no window manager nothing
+    // activates it, and the keys here go straight to the box.
+    QVERIFY(QTest::qWaitForWindowExposed(m_box.get()));
 }
 
 void TestTextBox::cleanup()
@@ -162,6 +168,60 @@ void TestTextBox::programWritesAreKeptWhole()
     QCOMPARE(m_box->text(), QStringLiteral("10001"));
 }
 
+void TestTextBox::userEditsOfALongerTextStayWithinTheLimit_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    // "type D", "paste TEXT" (through the context menu) or "backspace".
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("after");
+
+    const QString six = QStringLiteral("100012");
+    QTest::newRow("overtyping a selected digit: refused whole") << six << 0 << 1 << QStringLiteral("type 9") << six;
+    QTest::newRow("pasting over a selected digit: refused whole") << six << 1 << 1 << QStringLiteral("paste 77") << six;
+    QTest::newRow("pasting over two selected digits: refused whole")
+        << six << 4 << 2 << QStringLiteral("paste 777") << six;
+    QTest::newRow("typing over all of it") << six << 0 << 6 << QStringLiteral("type 7") << QStringLiteral("7");
+    QTest::newRow("pasting five over all of it")
+        << six << 0 << 6 << QStringLiteral("paste 12345") << QStringLiteral("12345");
+    QTest::newRow("pasting seven over all of it, cut to six: refused whole")
+        << six << 0 << 6 << QStringLiteral("paste 1234567") << six;
+    QTest::newRow("typing over five selected digits leaves two")
+        << six << 1 << 5 << QStringLiteral("type 7") << QStringLiteral("17");
+    QTest::newRow("Backspace from six leaves five")
+        << six << 6 << 0 << QStringLiteral("backspace") << QStringLiteral("10001");
+    QTest::newRow("Backspace from seven would leave six: refused")
+        << QStringLiteral("1000123") << 7 << 0 << QStringLiteral("backspace") << QStringLiteral("1000123");
+}
+
+void TestTextBox::userEditsOfALongerTextStayWithinTheLimit()
+{
+    QFETCH(QString, written);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, edit);
+    QFETCH(QString, after);
+    m_box->setText(written);
+    m_box->setSelection(selectionStart, selectionLength);
+    const QString argument = edit.section(QLatin1Char(' '), 1);
+    if (edit.startsWith(QStringLiteral("type"))) {
+        QTest::keyClicks(m_box.get(), argument);
+    } else if (edit.startsWith(QStringLiteral("paste"))) {
+        QApplication::clipboard()->setText(argument);
+        std::unique_ptr<QMenu> menu(m_box->createContextMenu());
+        const QList<QAction *> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
+            return action->text() == QStringLiteral("&Paste");
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+    } else {
+        QTest::keyClick(m_box.get(), Qt::Key_Backspace);
+    }
+    QCOMPARE(m_box->text(), after);
+}
+
 void TestTextBox::contextMenuPasteIsLimited()
 {
     QApplication::clipboard()->setText(QStringLiteral("1234567"));
@@ -175,6 +235,16 @@ void TestTextBox::contextMenuPasteIsLimited()
     QVERIFY(paste->isEnabled());
     paste->trigger();
     QCOMPARE(m_box->text(), QStringLiteral("12345"));
+}
+
+void TestTextBox::middleButtonPastesNothing()
+{
+    if (!QApplication::clipboard()->supportsSelection())
+        QSKIP("No primary selection on this platform; tst_textbox_x11 runs this under X11");
+    QApplication::clipboard()->setText(QStringLiteral("99"), QClipboard::Selection);
+    QTest::keyClicks(m_box.get(), QStringLiteral("12"));
+    QTest::mouseClick(m_box.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(4, m_box->height() / 2));
+    QCOMPARE(m_box->text(), QStringLiteral("12"));
 }
 
 void TestTextBox::contextMenuNamesNoShortcuts()
