@@ -49,15 +49,11 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
         emit click();
 }
 
-void MouseLabel::mouseDoubleClickEvent(QMouseEvent *event)
+void MouseLabel::mouseDoubleClickEvent(QMouseEvent * /*event*/)
 {
-    // QWidget's default treats the second press as another press; here the
-    // left button's is a double click only, and its release is no click. The
-    // other buttons have no double click: their second press is a press.
-    if (event->button() != Qt::LeftButton) {
-        mousePressEvent(event);
-        return;
-    }
+    // QWidget's default treats the second press as another press; here it is
+    // a double click only, whichever button made it, and its release is no
+    // click.
     m_clickPending = false;
     emit dblClick();
 }

@@ -11,7 +11,7 @@
 //
 // After a press the label keeps the mouse until every button is up, so moves
 // and the release outside it still reach it. The second press of a double
-// click with the left button raises dblClick and no mouseDown.
+// click, with any button, raises dblClick and no mouseDown.
 class MouseLabel : public QLabel
 {
     Q_OBJECT

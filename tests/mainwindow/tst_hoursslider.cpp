@@ -28,6 +28,7 @@ private slots:
     void everyButtonActs_data();
     void everyButtonActs();
     void releasingOneOfTwoButtons();
+    void doubleClickOnTheTrack_data();
     void doubleClickOnTheTrack();
     void timedStepLimits_data();
     void timedStepLimits();
@@ -272,17 +273,26 @@ void TestHoursSlider::releasingOneOfTwoButtons()
     QCOMPARE(m_ui.timer()->interval(), 0);
 }
 
+void TestHoursSlider::doubleClickOnTheTrack_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
 void TestHoursSlider::doubleClickOnTheTrack()
 {
+    QFETCH(Qt::MouseButton, button);
     m_ui.chooseSection(1);
     m_ui.typeHours(QStringLiteral("500"));
-    WindowMouse::press(bar(), Right.point, Qt::LeftButton);
+    WindowMouse::press(bar(), Right.point, button);
     QCOMPARE(m_ui.timer()->interval(), Right.interval);
-    WindowMouse::release(bar(), Right.point, Qt::LeftButton);
+    WindowMouse::release(bar(), Right.point, button);
     QCOMPARE(m_ui.timer()->interval(), 0);
 
     // The second press is a double click, which starts nothing...
-    WindowMouse::press(bar(), Right.point, Qt::LeftButton, Qt::NoModifier, 1);
+    WindowMouse::press(bar(), Right.point, button, Qt::NoModifier, 1);
     QCOMPARE(m_ui.timer()->interval(), 0);
     QCOMPARE(markerX(), BarCentre);
     // ...until the mouse moves with the button held.
@@ -291,7 +301,7 @@ void TestHoursSlider::doubleClickOnTheTrack()
     QCOMPARE(m_ui.timer()->interval(), FarRight.interval);
     tick();
     QCOMPARE(m_ui.hours()->text(), QStringLiteral("551"));
-    WindowMouse::release(bar(), FarRight.point, Qt::LeftButton);
+    WindowMouse::release(bar(), FarRight.point, button);
     QCOMPARE(m_ui.timer()->interval(), 0);
     QCOMPARE(markerX(), BarCentre);
 }
