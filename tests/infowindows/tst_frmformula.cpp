@@ -178,24 +178,28 @@ void TestFrmFormula::linesAsDesigned_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QLineF>("points");
-    QTest::newRow("Line1, bar of the inner fraction") << QStringLiteral("Line1") << QLineF(360, 360, 3000, 360);
-    QTest::newRow("Line2, one stroke of the cross") << QStringLiteral("Line2") << QLineF(3240, 240, 3480, 480);
-    QTest::newRow("Line3, the other stroke") << QStringLiteral("Line3") << QLineF(3240, 480, 3480, 240);
-    QTest::newRow("Line4, bar of the main fraction") << QStringLiteral("Line4") << QLineF(120, 720, 4080, 720);
+    // The pixels drawn, from the first end point's to the one before the last end point's.
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Line1, bar of the inner fraction")
+        << QStringLiteral("Line1") << QLineF(360, 360, 3000, 360) << QRect(QPoint(24, 24), QPoint(199, 24));
+    QTest::newRow("Line2, one stroke of the cross")
+        << QStringLiteral("Line2") << QLineF(3240, 240, 3480, 480) << QRect(QPoint(216, 16), QPoint(231, 31));
+    QTest::newRow("Line3, the other stroke")
+        << QStringLiteral("Line3") << QLineF(3240, 480, 3480, 240) << QRect(QPoint(216, 17), QPoint(231, 32));
+    QTest::newRow("Line4, bar of the main fraction")
+        << QStringLiteral("Line4") << QLineF(120, 720, 4080, 720) << QRect(QPoint(8, 48), QPoint(271, 48));
 }
 
 void TestFrmFormula::linesAsDesigned()
 {
     QFETCH(QString, name);
     QFETCH(QLineF, points);
+    QFETCH(QRect, pixels);
     m_window = new frmFormula(*m_main);
     const auto *line = m_window->findChild<LineShape *>(name);
     QVERIFY(line);
     QCOMPARE(QLineF(line->x1(), line->y1(), line->x2(), line->y2()), points);
-    // Drawn where the twips say, in whole pixels, ends included.
-    QCOMPARE(line->geometry(), QRect(QPoint(int(points.x1()) / 15, int(points.y1()) / 15),
-                                     QPoint(int(points.x2()) / 15, int(points.y2()) / 15))
-                                   .normalized());
+    QCOMPARE(line->geometry(), pixels);
 }
 
 // Every caption fits its label in the font that stands in for the design's,

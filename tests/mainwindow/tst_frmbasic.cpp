@@ -167,6 +167,10 @@ void TestFrmBasic::startsUp()
         QCOMPARE(line->x2(), 2707.5F);
         QCOMPARE(line->y1(), 390.0F);
         QCOMPARE(line->y2(), 645.0F);
+        // Drawn from the track's top edge to its bottom edge, no further.
+        const QRect track = control<QWidget>("lblBar")->geometry();
+        QCOMPARE(line->geometry().top(), track.top());
+        QCOMPARE(line->geometry().bottom(), track.bottom());
     }
     for (const char *name : {"lblYears2", "lblMonths2", "lblDays2"})
         QCOMPARE(control<QLabel>(name)->cursor().shape(), Qt::SizeHorCursor);

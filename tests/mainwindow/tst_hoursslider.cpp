@@ -574,6 +574,10 @@ void TestHoursSlider::bothLinesShowOverTheTrack()
     WindowMouse::press(bar(), Right.point, Qt::LeftButton);
     const QImage held = frame->grab().toImage();
     QCOMPARE(held.pixelColor(markerPixel, y), QColor(255, 255, 0));
+    // From the track's top row to its bottom row, and not beneath it.
+    QCOMPARE(held.pixelColor(markerPixel, 26), QColor(255, 255, 0));
+    QCOMPARE(held.pixelColor(markerPixel, 42), QColor(255, 255, 0));
+    QVERIFY(held.pixelColor(markerPixel, 43) != QColor(255, 255, 0));
     QCOMPARE(held.pixelColor(centrePixel, y), QColor(255, 255, 255));
     WindowMouse::release(bar(), Right.point, Qt::LeftButton);
 
