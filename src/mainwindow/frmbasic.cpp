@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <limits>
@@ -242,6 +243,8 @@ void frmBasic::createControls()
     txtHours->setFont(classicFont(LargeFontPoints));
     txtHours->setUserMaxLength(5);
     txtHours->setAccessibleName(lblHours->title());
+    txtHours->setAccessibleDescription(
+        QStringLiteral("Τα βέλη πάνω και κάτω αυξάνουν ή μειώνουν τις διδακτικές ώρες κατά μία ώρα"));
     // The designed end points are replaced by Form_Load.
     linBar = new LineShape(QColor(255, 255, 0), lblHours);
     linBar->setObjectName(QStringLiteral("linBar"));
@@ -293,6 +296,7 @@ void frmBasic::createControls()
     imgInfo = createPicture(this, "imgInfo", formulaPicture(),
                             QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"));
     imgInfo->setGeometry(Layout::imgInfo);
+    imgInfo->setAccessibleDescription(imgInfo->toolTip() + QStringLiteral(" (ή πατήστε F1)"));
 
     // The designed tab order: the sections, the hours, Calculate, Automatic.
     setTabOrder(optSection[1], optSection[2]);
@@ -318,6 +322,8 @@ void frmBasic::connectHandlers()
     connect(cmdCalculate, &QPushButton::clicked, this, &frmBasic::cmdCalculate_Click);
     connect(imgInfo, &MouseLabel::click, this, &frmBasic::imgInfo_Click);
     connect(imgAbout, &MouseLabel::click, this, &frmBasic::imgAbout_Click);
+    // The keyboard's way to the formula, from anywhere in the window.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &frmBasic::imgInfo_Click);
 
     connect(lblBar, &MouseLabel::mouseDown, this, &frmBasic::lblBar_MouseDown);
     connect(lblBar, &MouseLabel::mouseMove, this, &frmBasic::lblBar_MouseMove);
@@ -357,6 +363,18 @@ void frmBasic::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdCalculate->isEnabled()) {
         cmdCalculate->click();
         return;
+    }
+    // The hours box leaves Up and Down to the window: they step the hours as
+    // the signs do, for those who work without a mouse.
+    if (txtHours->hasFocus() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Up) {
+            lblPlus_MouseDown(1, 0, 0, 0);
+            return;
+        }
+        if (event->key() == Qt::Key_Down) {
+            lblMinus_MouseDown(1, 0, 0, 0);
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }

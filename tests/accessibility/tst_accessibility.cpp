@@ -130,7 +130,8 @@ void TestAccessibility::controlsAreNamed_data()
     row("optSection(3)", QStringLiteral("ΔΕ"));
     row("optSection(4)", QStringLiteral("1βάθμια"));
     row("lblHours", QStringLiteral("Διδακτικές ώρες"));
-    row("txtHours", QStringLiteral("Διδακτικές ώρες"));
+    row("txtHours", QStringLiteral("Διδακτικές ώρες"),
+        QStringLiteral("Τα βέλη πάνω και κάτω αυξάνουν ή μειώνουν τις διδακτικές ώρες κατά μία ώρα"));
     row("lblMinus", QStringLiteral("Πατήστε για να μειωθούν οι διδακτικές ώρες κατά μία ώρα"),
         QStringLiteral("Πατήστε για να μειωθούν οι διδακτικές ώρες κατά μία ώρα"));
     row("lblPlus", QStringLiteral("Πατήστε για να αυξηθούν οι διδακτικές ώρες κατά μία ώρα"),
@@ -150,7 +151,7 @@ void TestAccessibility::controlsAreNamed_data()
         QStringLiteral("Με ενεργοποιημένη την επιλογή αυτή ο υπολογισμός εκτελείται με κάθε αλλαγή που κάνετε "
                        "χωρίς το πάτημα του κουμπιού"));
     row("imgInfo", QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"),
-        QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"));
+        QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού (ή πατήστε F1)"));
     row("imgAbout", QStringLiteral("Πληροφορίες για το πρόγραμμα"), QStringLiteral("Πληροφορίες για το πρόγραμμα"));
 
     frm = QStringLiteral("frmFormula");
@@ -199,7 +200,8 @@ void TestAccessibility::everyControlHasANameAndItsTooltip()
             continue;
         const QString what = widget->objectName();
         QVERIFY2(!accessibleText(widget, QAccessible::Name).trimmed().isEmpty(), qPrintable(what));
-        QVERIFY2(accessibleText(widget, QAccessible::Description) == widget->toolTip(), qPrintable(what));
+        // The tooltip, and where the control has a key of its own, a word on it.
+        QVERIFY2(accessibleText(widget, QAccessible::Description).startsWith(widget->toolTip()), qPrintable(what));
         ++checked;
     }
     QVERIFY(checked > 0);
@@ -228,7 +230,7 @@ void TestAccessibility::tabChainReadsAsDesigned()
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(focused);
         QVERIFY(face);
         QVERIFY2(face->state().focused, qPrintable(focused->objectName()));
-        QCOMPARE(face->text(QAccessible::Description), focused->toolTip());
+        QVERIFY(face->text(QAccessible::Description).startsWith(focused->toolTip()));
         heard.append(face->text(QAccessible::Name));
         QTest::keyClick(focused, Qt::Key_Tab);
     }

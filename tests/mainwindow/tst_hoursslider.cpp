@@ -48,6 +48,10 @@ private slots:
 
 private:
     MouseLabel *bar() const { return m_ui.label("lblBar"); }
+    // One step of the hours: "plus" or "minus" clicks a sign, "Up" or "Down"
+    // presses that key in the hours box, "up" or "down" is one tick of the
+    // track held right or left of its centre.
+    void step(const QString &how) const;
     void tick() const { emit m_ui.timer()->timer(); }
     // Where the marker stands, in twips of its frame; no number unless X1 and
     // X2 agree.
@@ -356,6 +360,13 @@ void TestHoursSlider::signSteps_data()
         << QStringLiteral("007") << QStringLiteral("lblPlus") << QStringLiteral("8");
     QTest::newRow("- at 0100: plain digits")
         << QStringLiteral("0100") << QStringLiteral("lblMinus") << QStringLiteral("99");
+    // The keyboard's way, in the hours box: the same steps.
+    QTest::newRow("Up at 10") << QStringLiteral("10") << QStringLiteral("Up") << QStringLiteral("11");
+    QTest::newRow("Down at 0 stays 0") << QStringLiteral("0") << QStringLiteral("Down") << QStringLiteral("0");
+    QTest::newRow("Up at 99999 stays 99999")
+        << QStringLiteral("99999") << QStringLiteral("Up") << QStringLiteral("99999");
+    QTest::newRow("Down at 0100: plain digits")
+        << QStringLiteral("0100") << QStringLiteral("Down") << QStringLiteral("99");
 }
 
 // The signs step on the press, not on the release, and do not repeat.
@@ -366,6 +377,11 @@ void TestHoursSlider::signSteps()
     QFETCH(QString, after);
     m_ui.chooseSection(1);
     m_ui.typeHours(before);
+    if (sign == QLatin1String("Up") || sign == QLatin1String("Down")) {
+        step(sign);
+        QCOMPARE(m_ui.hours()->text(), after);
+        return;
+    }
     MouseLabel *label = m_ui.label(sign.toLatin1().constData());
     WindowMouse::press(label, QPointF(8, 8), Qt::LeftButton);
     QCOMPARE(m_ui.hours()->text(), after);
@@ -409,6 +425,20 @@ void TestHoursSlider::doubleClickOnASign()
     QCOMPARE(m_ui.hours()->text(), after);
 }
 
+void TestHoursSlider::step(const QString &how) const
+{
+    if (how == QLatin1String("plus") || how == QLatin1String("minus")) {
+        WindowMouse::click(m_ui.label(how == QLatin1String("plus") ? "lblPlus" : "lblMinus"), QPointF(8, 8));
+    } else if (how == QLatin1String("Up") || how == QLatin1String("Down")) {
+        QTest::keyClick(m_ui.hours(), how == QLatin1String("Up") ? Qt::Key_Up : Qt::Key_Down);
+    } else {
+        const QPointF point = how == QLatin1String("up") ? Right.point : Left.point;
+        WindowMouse::press(bar(), point, Qt::LeftButton);
+        tick();
+        WindowMouse::release(bar(), point, Qt::LeftButton);
+    }
+}
+
 void TestHoursSlider::aStepAtALimitStillCalculates_data()
 {
     QTest::addColumn<QString>("before");
@@ -421,6 +451,8 @@ void TestHoursSlider::aStepAtALimitStillCalculates_data()
     QTest::newRow("+ at 99999") << QStringLiteral("99999") << QStringLiteral("plus") << ceiling;
     QTest::newRow("a tick down at 0") << QStringLiteral("0") << QStringLiteral("down") << zero;
     QTest::newRow("a tick up at 99999") << QStringLiteral("99999") << QStringLiteral("up") << ceiling;
+    QTest::newRow("Down at 0") << QStringLiteral("0") << QStringLiteral("Down") << zero;
+    QTest::newRow("Up at 99999") << QStringLiteral("99999") << QStringLiteral("Up") << ceiling;
 }
 
 // A step writes the hours also where the text stays the same, and with
@@ -437,14 +469,7 @@ void TestHoursSlider::aStepAtALimitStillCalculates()
     for (const char *name : {"lblYears", "lblMonths", "lblDays"})
         m_ui.control<QLabel>(name)->setText(QStringLiteral("?"));
 
-    if (how == QLatin1String("minus") || how == QLatin1String("plus")) {
-        WindowMouse::click(m_ui.label(how == QLatin1String("minus") ? "lblMinus" : "lblPlus"), QPointF(8, 8));
-    } else {
-        const QPointF point = how == QLatin1String("down") ? Left.point : Right.point;
-        WindowMouse::press(bar(), point, Qt::LeftButton);
-        tick();
-        WindowMouse::release(bar(), point, Qt::LeftButton);
-    }
+    step(how);
     QCOMPARE(m_ui.hours()->text(), before);
     QCOMPARE(m_ui.figures(), figures);
 }
@@ -475,6 +500,7 @@ void TestHoursSlider::hoursBeyondTheLimit_data()
     QTest::newRow("a tick down by 7: held to 99999") << QStringLiteral("down") << QStringLiteral("99999");
     QTest::newRow("+: one more") << QStringLiteral("plus") << QStringLiteral("100013");
     QTest::newRow("-: one less") << QStringLiteral("minus") << QStringLiteral("100011");
+    QTest::newRow("Up: one more") << QStringLiteral("Up") << QStringLiteral("100013");
 }
 
 // Six-digit hours, which only the result adjusters write, are read whole; the
@@ -492,14 +518,7 @@ void TestHoursSlider::hoursBeyondTheLimit()
     WindowMouse::release(months, QPointF(24, 12), Qt::LeftButton);
     QCOMPARE(m_ui.hours()->text(), QStringLiteral("100012"));
 
-    if (how == QLatin1String("plus") || how == QLatin1String("minus")) {
-        WindowMouse::click(m_ui.label(how == QLatin1String("plus") ? "lblPlus" : "lblMinus"), QPointF(8, 8));
-    } else {
-        const QPointF point = how == QLatin1String("up") ? Right.point : Left.point;
-        WindowMouse::press(bar(), point, Qt::LeftButton);
-        tick();
-        WindowMouse::release(bar(), point, Qt::LeftButton);
-    }
+    step(how);
     QCOMPARE(m_ui.hours()->text(), after);
 }
 
