@@ -4,6 +4,7 @@
 #include "infowindows/frmformula.h"
 #include "mainwindow/frmbasic.h"
 #include "toolkit/lineshape.h"
+#include "toolkit/versioninfo.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -163,7 +164,7 @@ void TestAccessibility::controlsAreNamed_data()
 
     frm = QStringLiteral("frmAbout");
     row("frmAbout", QStringLiteral("Πληροφορίες"));
-    row("lblProductName", QStringLiteral("Quorvel 1.0.3"));
+    row("lblProductName", frmAbout::productLine(VersionInfo::application()));
     row("lblName", QStringLiteral("Οι δημιουργοί του Quorvel"));
     row("lblEmail", QStringLiteral("quorvel@example.org"), QStringLiteral("Αποστολή ηλεκτρονικού μηνύματος"));
     row("lblWebSite", QStringLiteral("https://quorvel.example.org/"), QStringLiteral("Μετάβαση"));
