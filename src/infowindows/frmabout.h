@@ -26,7 +26,8 @@ public:
 
     // The product name, a blank and major.minor.revision in plain decimal.
     static QString productLine(const VersionInfo &version);
-    // The link that starts a mail to address about subject, unencoded.
+    // The link that starts a mail to address about subject, as plain text;
+    // LinkOpener hands it to the desktop as a URI.
     static QString mailLink(const QString &address, const QString &subject);
 
 private:

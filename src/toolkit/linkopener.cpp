@@ -3,12 +3,20 @@
 #include "toolkit/linkopener.h"
 
 #include <QDesktopServices>
+#include <QUrl>
 
 namespace {
 LinkOpener::Handler &handler()
 {
     static LinkOpener::Handler current;
     return current;
+}
+
+// Tolerant, so that a link that is not strictly a URI (a blank in the subject)
+// is encoded rather than refused.
+QUrl toUrl(const QString &link)
+{
+    return {link, QUrl::TolerantMode};
 }
 } // namespace
 
@@ -24,9 +32,4 @@ void LinkOpener::open(const QString &link)
 void LinkOpener::setHandler(Handler newHandler)
 {
     handler() = std::move(newHandler);
-}
-
-QUrl LinkOpener::toUrl(const QString &link)
-{
-    return {link, QUrl::TolerantMode};
 }

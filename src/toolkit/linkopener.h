@@ -3,13 +3,15 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 
 // Opens a link (mailto: or a web address) in the user's default program for
-// it. The link is handed over as the caller wrote it: nothing here
-// percent-encodes it.
+// it. Callers write the link as plain text, blanks and Greek included; the
+// desktop is handed it as a URI, in which whatever a URI cannot hold as it
+// stands (a blank, a letter beyond ASCII, a lone percent sign) is written as
+// UTF-8 percent escapes, which mail programs and browsers decode back to the
+// same text.
 //
 // Tests replace the desktop with a handler of their own, so that they can see
 // what would be opened without starting a mail program or a browser.
@@ -27,8 +29,4 @@ public:
     // Sends every later open() to handler; an empty handler gives the links
     // back to the desktop.
     static void setHandler(Handler handler);
-
-    // The link as the desktop is given it. Blanks, letters beyond ASCII and
-    // the like are taken as they are written, not refused.
-    static QUrl toUrl(const QString &link);
 };
