@@ -62,12 +62,16 @@ grep -E '^-rwxr-xr-x .* \./usr/bin/quorvel$' <<<"$listing" >/dev/null || fail "t
 awk '$1 ~ /^-/ && $6 != "./usr/bin/quorvel" && $1 != "-rw-r--r--" { print "FAIL: mode " $1 " of " $6; bad = 1 }
      END { exit bad }' <<<"$listing" >&2 || failures=$((failures + 1))
 
-# The unpacked program: stripped, and it starts.
+# The unpacked program: stripped, looking for libraries only where the system
+# keeps them, and it starts.
 root=$scratch/root
 dpkg-deb --extract "$deb" "$root"
 program=$root/usr/bin/quorvel
 if readelf --section-headers "$program" | grep -E '\.symtab|\.debug_' >/dev/null; then
     fail "the program is not stripped"
+fi
+if readelf --dynamic "$program" | grep -E 'RPATH|RUNPATH' >/dev/null; then
+    fail "the program has a library search path: $(readelf --dynamic "$program" | grep -E 'RPATH|RUNPATH')"
 fi
 # The desktop entry, the AppStream file and the icons, as installed, fit together.
 if command -v appstreamcli >/dev/null; then
