@@ -40,6 +40,7 @@ expected=$(
     cat <<FILES | sort
 ./usr/bin/quorvel
 ./usr/share/applications/$id.desktop
+./usr/share/doc/quorvel/changelog.gz
 ./usr/share/doc/quorvel/copyright
 ./usr/share/icons/hicolor/16x16/apps/$id.png
 ./usr/share/icons/hicolor/24x24/apps/$id.png
@@ -49,6 +50,7 @@ expected=$(
 ./usr/share/icons/hicolor/128x128/apps/$id.png
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/man/man1/quorvel.1.gz
 ./usr/share/metainfo/$id.metainfo.xml
 FILES
 )
