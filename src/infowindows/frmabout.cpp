@@ -29,10 +29,11 @@ constexpr QRect imgCursorPoint = rectFromTwips(2880, 720, 480, 480);
 constexpr int AxisTwice = 3465 / TwipsPerPixel;
 } // namespace Layout
 
-// The maker, under a domain reserved for examples.
+// The maker, under a domain reserved for examples. The addresses come from the
+// top CMakeLists.txt, which checks that the manual page gives the same.
 const QString MakerName = QStringLiteral("Οι δημιουργοί του Quorvel");
-const QString MakerEmail = QStringLiteral("quorvel@example.org");
-const QString MakerWebSite = QStringLiteral("https://quorvel.example.org/");
+const QString MakerEmail = QStringLiteral(QUORVEL_MAKER_EMAIL);
+const QString MakerWebSite = QStringLiteral(QUORVEL_MAKER_WEBSITE);
 
 // Mouse button codes of MouseLabel::mouseDown.
 constexpr int LeftButton = 1;

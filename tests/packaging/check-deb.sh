@@ -40,6 +40,7 @@ expected=$(
     cat <<FILES | sort
 ./usr/bin/quorvel
 ./usr/share/applications/$id.desktop
+./usr/share/doc/quorvel/changelog.gz
 ./usr/share/doc/quorvel/copyright
 ./usr/share/icons/hicolor/16x16/apps/$id.png
 ./usr/share/icons/hicolor/24x24/apps/$id.png
@@ -49,6 +50,7 @@ expected=$(
 ./usr/share/icons/hicolor/128x128/apps/$id.png
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/man/man1/quorvel.1.gz
 ./usr/share/metainfo/$id.metainfo.xml
 FILES
 )
@@ -62,12 +64,16 @@ grep -E '^-rwxr-xr-x .* \./usr/bin/quorvel$' <<<"$listing" >/dev/null || fail "t
 awk '$1 ~ /^-/ && $6 != "./usr/bin/quorvel" && $1 != "-rw-r--r--" { print "FAIL: mode " $1 " of " $6; bad = 1 }
      END { exit bad }' <<<"$listing" >&2 || failures=$((failures + 1))
 
-# The unpacked program: stripped, and it starts.
+# The unpacked program: stripped, looking for libraries only where the system
+# keeps them, and it starts.
 root=$scratch/root
 dpkg-deb --extract "$deb" "$root"
 program=$root/usr/bin/quorvel
 if readelf --section-headers "$program" | grep -E '\.symtab|\.debug_' >/dev/null; then
     fail "the program is not stripped"
+fi
+if readelf --dynamic "$program" | grep -E 'RPATH|RUNPATH' >/dev/null; then
+    fail "the program has a library search path: $(readelf --dynamic "$program" | grep -E 'RPATH|RUNPATH')"
 fi
 # The desktop entry, the AppStream file and the icons, as installed, fit together.
 if command -v appstreamcli >/dev/null; then
