@@ -3,6 +3,7 @@
 #include "infowindows/frmabout.h"
 
 #include "resources/pictures.h"
+#include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
@@ -95,6 +96,8 @@ frmAbout::frmAbout(QWidget *parent)
     createControls();
     connectHandlers();
     Form_Load();
+    // Once the product line is in place.
+    fitCaptions(this);
 }
 
 frmAbout::~frmAbout() = default;

@@ -34,6 +34,7 @@ depends=$(field Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $depends," == *", $library ("* ]] || fail "Depends lacks $library: $depends"
 done
+[[ ", $depends," == *", fonts-liberation2,"* ]] || fail "Depends lacks fonts-liberation2, the windows' font: $depends"
 
 # The files: exactly these, owned by root, none writable by others.
 expected=$(
