@@ -111,6 +111,15 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     done
     if [ -n "$shown" ]; then
         echo "the unpacked program showed its main window on X display :$display"
+        # Docks and task switchers know the window by its class as the
+        # installed entry names it.
+        if command -v xprop >/dev/null; then
+            window=$(xdotool search --onlyvisible --name '^Quorvel$' | head -n 1)
+            class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+            entry=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
+            [ -n "$class" ] && [ "$class" = "$entry" ] ||
+                fail "the window's class '$class' is not the entry's StartupWMClass '$entry'"
+        fi
     else
         fail "the unpacked program showed no window named Quorvel on X: $(cat "$scratch/x11.log")"
     fi
