@@ -90,14 +90,11 @@ else
 fi
 
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-    # Xvfb picks a free display itself and writes its number to the pipe.
-    mkfifo "$scratch/display"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null || true' EXIT
-    read -r -t 20 display <"$scratch/display" ||
-        { echo "FAIL: Xvfb did not start: $(cat "$scratch/xvfb.log")" >&2; exit 1; }
-    export DISPLAY=:$display
+    # shellcheck source=../support/xvfb.sh
+    source "$(dirname "$0")/../support/xvfb.sh"
+    trap 'kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+    start_xvfb "$scratch" 800x600 || { echo "FAIL: no X server to start the program on" >&2; exit 1; }
+    display=${DISPLAY#:}
     unset QT_QPA_PLATFORM
     "$program" >"$scratch/x11.log" 2>&1 &
     pid=$!

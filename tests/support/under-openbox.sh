@@ -17,12 +17,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number to the pipe.
-mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 20 display <"$scratch/display" || { echo "Xvfb did not start: $(cat "$scratch/xvfb.log")" >&2; exit 1; }
-export DISPLAY=:$display
+# shellcheck source=xvfb.sh
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb "$scratch" 1024x768
+pids+=("$XVFB_PID")
 
 # No session to join and no user settings: the system's openbox configuration.
 HOME=$scratch openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
