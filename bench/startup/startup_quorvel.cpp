@@ -5,12 +5,16 @@
 #include "exposeprobe.h"
 
 #include "mainwindow/frmbasic.h"
+#include "toolkit/desktopsession.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Asking the display before Qt connects is part of the start.
+    const std::unique_ptr<QApplication> app = DesktopSession::startApplication(argc, argv);
+    if (!app)
+        return 1;
     const ExposeProbe probe;
     frmBasic window;
     window.show();

@@ -3,6 +3,7 @@
 #include "infowindows/frmabout.h"
 
 #include "resources/pictures.h"
+#include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
@@ -96,6 +97,9 @@ frmAbout::frmAbout(QWidget *parent)
     createControls();
     connectHandlers();
     Form_Load();
+    // Once the product line is in place.
+    fitCaptions(this);
+    centreOnOwner();
 }
 
 frmAbout::~frmAbout() = default;
@@ -157,6 +161,21 @@ void frmAbout::placeLink(MouseLabel *link)
     width += 1 - width % 2;
     const QRect designed = link->geometry();
     link->setGeometry((Layout::AxisTwice - width) / 2, designed.top(), width, designed.height());
+}
+
+void frmAbout::centreOnOwner()
+{
+    // Without an owner Qt centres it on the screen.
+    const QWidget *owner = parentWidget();
+    if (!owner)
+        return;
+    // The outer frames, title bars included, share their centre. Not shown
+    // yet, this window has no frame: it will get one like its owner's. Placed
+    // before it is shown, the position is its frame's.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QSize outer = size() + (ownerFrame.size() - owner->size());
+    move(ownerFrame.topLeft() +
+         QPoint((ownerFrame.width() - outer.width()) / 2, (ownerFrame.height() - outer.height()) / 2));
 }
 
 void frmAbout::connectHandlers()

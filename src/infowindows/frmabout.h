@@ -34,6 +34,7 @@ private:
     void createControls();
     void connectHandlers();
     void placeLink(MouseLabel *link);
+    void centreOnOwner();
     void popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y);
 
     void Form_Load();

@@ -3,6 +3,7 @@
 #include "infowindows/frmformula.h"
 
 #include "resources/pictures.h"
+#include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/lineshape.h"
 #include "toolkit/twips.h"
@@ -102,6 +103,7 @@ void frmFormula::createControls()
     Line2 = createLine(this, "Line2", 3240, 240, 3480, 480);
     Line3 = createLine(this, "Line3", 3240, 480, 3480, 240);
     Line4 = createLine(this, "Line4", 120, 720, 4080, 720);
+    fitCaptions(this);
 }
 
 void frmFormula::Form_Load(const QWidget &mainWindow)

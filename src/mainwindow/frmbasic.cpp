@@ -10,6 +10,7 @@
 #include "infowindows/frmformula.h"
 #include "mainwindow/dragarithmetic.h"
 #include "resources/pictures.h"
+#include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/framebox.h"
 #include "toolkit/intervaltimer.h"
@@ -308,6 +309,8 @@ void frmBasic::createControls()
     // The window opens with the focus on the first of them, not on the first
     // control created; focusing a section does not choose it.
     optSection[1]->setFocus();
+
+    fitCaptions(this, {{lblYears2, {YearsDragging}}, {lblMonths2, {MonthsDragging}}, {lblDays2, {DaysDragging}}});
 }
 
 void frmBasic::connectHandlers()

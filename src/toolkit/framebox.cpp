@@ -13,6 +13,12 @@ constexpr int CaptionPadding = 2;
 
 FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
 
+QRect FrameBox::captionRect() const
+{
+    const QFontMetrics metrics(font());
+    return {CaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding, metrics.height()};
+}
+
 void FrameBox::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
@@ -23,7 +29,7 @@ void FrameBox::paintEvent(QPaintEvent * /*event*/)
     // the caption instead.
     qDrawShadeRect(&painter, rect().adjusted(0, borderTop, 0, 0), palette(), true, 1, 0);
 
-    const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding, metrics.height());
+    const QRect caption = captionRect();
     painter.fillRect(caption, palette().brush(backgroundRole()));
     style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(), foregroundRole());
 }

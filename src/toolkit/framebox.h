@@ -15,6 +15,9 @@ class FrameBox : public QGroupBox
 public:
     explicit FrameBox(const QString &caption, QWidget *parent = nullptr);
 
+    // Where the caption is drawn, over the top edge of the border.
+    QRect captionRect() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmabout.h"
 
+#include "support/fontfound.h"
 #include "support/linkrecorder.h"
 #include "support/windowevents.h"
 #include "toolkit/mouselabel.h"
@@ -246,7 +247,7 @@ void TestFrmAbout::labelsAsDesigned()
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignHCenter));
     QCOMPARE(2 * label->x() + label->width(), 231);
     QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(label->font().pointSizeF(), 8.25);
+    QVERIFY2(pointSizeAsDesigned(label, 8.25), qPrintable(QString::number(label->font().pointSizeF())));
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);
     QCOMPARE(label->toolTip(), toolTip);
@@ -256,6 +257,8 @@ void TestFrmAbout::labelsAsDesigned()
 
 void TestFrmAbout::captionsAreWhole()
 {
+    if (!fontFamilyRequired().isEmpty())
+        QCOMPARE(fontFamilyFound(m_window.get()), fontFamilyRequired());
     for (const char *name : {"lblProductName", "lblName", "lblEmail", "lblWebSite"}) {
         const auto *label = m_window->findChild<QLabel *>(QLatin1String(name));
         QVERIFY(label);

@@ -34,6 +34,7 @@ depends=$(field Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $depends," == *", $library ("* ]] || fail "Depends lacks $library: $depends"
 done
+[[ ", $depends," == *", fonts-liberation2,"* ]] || fail "Depends lacks fonts-liberation2, the windows' font: $depends"
 
 # The files: exactly these, owned by root, none writable by others.
 expected=$(
@@ -95,14 +96,11 @@ else
 fi
 
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-    # Xvfb picks a free display itself and writes its number to the pipe.
-    mkfifo "$scratch/display"
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null || true' EXIT
-    read -r -t 20 display <"$scratch/display" ||
-        { echo "FAIL: Xvfb did not start: $(cat "$scratch/xvfb.log")" >&2; exit 1; }
-    export DISPLAY=:$display
+    # shellcheck source=../support/xvfb.sh
+    source "$(dirname "$0")/../support/xvfb.sh"
+    trap 'kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+    start_xvfb "$scratch" 800x600 || { echo "FAIL: no X server to start the program on" >&2; exit 1; }
+    display=${DISPLAY#:}
     unset QT_QPA_PLATFORM
     "$program" >"$scratch/x11.log" 2>&1 &
     pid=$!
@@ -116,6 +114,15 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     done
     if [ -n "$shown" ]; then
         echo "the unpacked program showed its main window on X display :$display"
+        # Docks and task switchers know the window by its class as the
+        # installed entry names it.
+        if command -v xprop >/dev/null; then
+            window=$(xdotool search --onlyvisible --name '^Quorvel$' | head -n 1)
+            class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+            entry=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$id.desktop")
+            [ -n "$class" ] && [ "$class" = "$entry" ] ||
+                fail "the window's class '$class' is not the entry's StartupWMClass '$entry'"
+        fi
     else
         fail "the unpacked program showed no window named Quorvel on X: $(cat "$scratch/x11.log")"
     fi
