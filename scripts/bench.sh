@@ -58,7 +58,9 @@ starts=("$bench/startup_quorvel" "$bench/startup_floor" "$bench/startup_floor_fo
 offscreen=$(QT_QPA_PLATFORM=offscreen "$bench/startup_runner" "$runs" "${starts[@]}")
 
 display=:$((300 + RANDOM % 300))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: between two starts the server would start afresh, and the next
+# start could find none.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done

@@ -17,7 +17,9 @@ dark=$build/tests/screenshots/darkquorvel
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
 
 display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would start afresh as each program leaves, and the next
+# one could find no server while it does.
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
@@ -26,6 +28,8 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # shot WINDOW-NAME FILE: waits for the window, then saves it.
 shot() {
     for _ in $(seq 50); do xdotool search --name "^$1\$" >/dev/null 2>&1 && break; sleep 0.1; done
+    # import without a window waits for a click on one.
+    xdotool search --name "^$1\$" >/dev/null 2>&1 || { echo "no window \"$1\" showed" >&2; exit 1; }
     sleep 0.5
     import -window "$(xdotool search --name "^$1\$" | head -n 1)" "$docs/$2"
     echo "saved docs/$2"
