@@ -92,8 +92,9 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
+# Whatever an interrupted or failed build left, of this Qt or another.
+rm -rf "$cache_root"/qt-windows/*.work "$prefix"
 work=$prefix.work
-rm -rf "$work" "$prefix"
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
 log=$work/build.log
 say "building Qt $qt_version for Windows into $prefix (about 10-15 minutes on 2 cores; log in $log)"
@@ -142,6 +143,9 @@ for wanted in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll 
     plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll plugins/styles/qwindowsvistastyle.dll; do
     [ -f "$prefix/$wanted" ] || fail "the Windows Qt lacks $wanted (see $log)"
 done
+# Qt's licences, which go with its DLLs into the Windows packages.
+mkdir -p "$prefix/share/licenses"
+cp "$work"/source/LICENSES/*.txt "$prefix/share/licenses/"
 cp "$log" "$prefix/build.log"
 rm -rf "$work"
 touch "$prefix/.complete"
