@@ -8,7 +8,8 @@
 #include <functional>
 
 // Opens a link (mailto: or a web address) in the user's default program for
-// it. The link is handed over as the caller wrote it: nothing here
+// it: on Windows through the shell's "open", elsewhere through Qt's desktop
+// services. The link is handed over as the caller wrote it: nothing here
 // percent-encodes it.
 //
 // Tests replace the desktop with a handler of their own, so that they can see

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmabout.h"
 
+#include "support/designedfont.h"
 #include "support/linkrecorder.h"
 #include "support/windowevents.h"
 #include "toolkit/mouselabel.h"
@@ -245,7 +246,7 @@ void TestFrmAbout::labelsAsDesigned()
     // Centred text in a box centred 1732.5 twips (115.5 pixels) from the left.
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignHCenter));
     QCOMPARE(2 * label->x() + label->width(), 231);
-    QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(label->font().family(), DesignedFontFamily);
     QCOMPARE(label->font().pointSizeF(), 8.25);
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);

@@ -5,6 +5,7 @@
 
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
+#include "support/designedfont.h"
 #include "support/designedrect.h"
 #include "support/windowevents.h"
 #include "toolkit/intervaltimer.h"
@@ -238,7 +239,7 @@ void TestFrmBasic::controlsAsDesigned()
     const QWidget *widget = control<QWidget>(name.toLatin1().constData());
     QCOMPARE(widget->parentWidget()->objectName(), container);
     QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(widget->font().family(), DesignedFontFamily);
     QCOMPARE(widget->font().pointSizeF(), points);
     QCOMPARE(widget->toolTip(), toolTip);
     if (const auto *label = qobject_cast<const QLabel *>(widget))

@@ -27,7 +27,10 @@ private slots:
     void cleanup();
     void handlerGetsTheLinkAsWritten_data();
     void handlerGetsTheLinkAsWritten() const;
+#ifndef Q_OS_WIN
+    // On Windows the links go to the shell: tst_windowsdesktop.
     void emptyHandlerGivesLinksBackToTheDesktop() const;
+#endif
     void urlKeepsTheLinkUnencoded_data();
     void urlKeepsTheLinkUnencoded();
 
@@ -67,6 +70,7 @@ void TestLinkOpener::handlerGetsTheLinkAsWritten() const
     QVERIFY(m_mailProgram.opened.isEmpty());
 }
 
+#ifndef Q_OS_WIN
 void TestLinkOpener::emptyHandlerGivesLinksBackToTheDesktop() const
 {
     QStringList received;
@@ -77,6 +81,7 @@ void TestLinkOpener::emptyHandlerGivesLinksBackToTheDesktop() const
     QCOMPARE(m_mailProgram.opened.size(), 1);
     QCOMPARE(m_mailProgram.opened.constFirst().path(), QStringLiteral("quorvel@example.org"));
 }
+#endif
 
 void TestLinkOpener::urlKeepsTheLinkUnencoded_data()
 {
