@@ -8,7 +8,7 @@
 # The program finds the DLLs of the cross-built Qt and of MinGW's C++
 # runtime on its path, and gets the QT_ variables, which wine otherwise keeps
 # from Windows programs. The wine prefix (default ~/.cache/quorvel/wine) is
-# made on first use.
+# made on first use, with web and mail links going nowhere.
 set -euo pipefail
 
 qt=
@@ -59,7 +59,15 @@ if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        [ -f "$prefix/system.reg" ] || wine wineboot --init >/dev/null 2>&1
+        if [ ! -f "$prefix/system.reg" ]; then
+            wine wineboot --init >/dev/null 2>&1
+            # Wine hands web and mail links to the Linux desktop's browser
+            # and mail program; here they go to true, so that no test ever
+            # starts one.
+            for kind in Browsers Mailers; do
+                wine reg add 'HKCU\Software\Wine\WineBrowser' /v $kind /d true /f >/dev/null 2>&1
+            done
+        fi
         wineserver --wait
     ) 9>"$prefix.lock"
 fi
