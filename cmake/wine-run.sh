@@ -54,12 +54,18 @@ for name in $(compgen -e); do
     [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done
 
-# Two programs starting at once in a new prefix would both make it.
-if [ ! -f "$prefix/system.reg" ]; then
+# Two programs starting at once in a new prefix would both make it; one
+# stopped half way is made again.
+if [ ! -f "$prefix/.quorvel-ready" ]; then
+    bitmap_font=/usr/share/wine/fonts/sserife.fon
+    [ -f "$bitmap_font" ] || {
+        echo "$0: $bitmap_font is missing: install fonts-wine (./dev windows does)" >&2
+        exit 1
+    }
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        if [ ! -f "$prefix/system.reg" ]; then
+        if [ ! -f "$prefix/.quorvel-ready" ]; then
             wine wineboot --init >/dev/null 2>&1
             # Wine hands web and mail links to the Linux desktop's browser
             # and mail program; here they go to true, so that no test ever
@@ -67,6 +73,14 @@ if [ ! -f "$prefix/system.reg" ]; then
             for kind in Browsers Mailers; do
                 wine reg add 'HKCU\Software\Wine\WineBrowser' /v $kind /d true /f >/dev/null 2>&1
             done
+            # Windows has "MS Sans Serif" as a bitmap font in Western
+            # Europe's code page; wine ships that font but leaves it out of
+            # its prefixes. The font tests want it where Windows has it.
+            cp "$bitmap_font" "$prefix/drive_c/windows/Fonts/"
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+                /v 'MS Sans Serif 8,10,12,14,18,24' /d sserife.fon /f >/dev/null 2>&1
+            wineserver --wait
+            touch "$prefix/.quorvel-ready"
         fi
         wineserver --wait
     ) 9>"$prefix.lock"
