@@ -6,14 +6,14 @@
 # Remakes docs/windows-*.png: starts the portable folder that `./dev windows`
 # made in BUILD-DIR (default build-windows) under wine, in a virtual desktop
 # on a private Xvfb (so that wine draws the Windows frames), drives it with
-# xdotool and saves each window. Needs xvfb, xdotool and imagemagick.
+# xdotool and saves each window. Needs xvfb, xdotool, imagemagick and fonts-wine.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath "${1:-$top/build-windows}")
 package=$(sed -n 's/^QUORVEL_WINDOWS_PACKAGE:INTERNAL=//p' "$build/CMakeCache.txt")
 program=$build/windows-packages/$package/quorvel.exe
-probe=$build/tests/packaging/windowprobe.exe
+probe=$build/windowprobe.exe
 docs=$top/docs
 [ -f "$program" ] || {
     echo "$program is missing: run ./dev windows first" >&2
@@ -30,8 +30,13 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf 
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Every program of the prefix in one virtual desktop the size of the screen.
+# Every program of the prefix in one virtual desktop the size of the screen,
+# with the Marlett font that wine ships for the frames' buttons but leaves
+# out of its prefixes.
 wine wineboot --init >/dev/null 2>&1
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v 'Marlett (TrueType)' /d marlett.ttf /f \
+    >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 wineserver -w
