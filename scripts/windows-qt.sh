@@ -21,6 +21,10 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 cache_root=${QUORVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
 
+# The linker would stamp the DLLs with it, and the cache outlives commits:
+# the same Qt must come out whichever commit first builds it.
+unset SOURCE_DATE_EPOCH
+
 say() { echo "windows-qt: $*" >&2; }
 fail() {
     say "$*"
