@@ -37,7 +37,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build"
 
 # The tests' own wine prefix, beside the build, made on first use.
-export WINEPREFIX=$top/$build/wine-prefix
+WINEPREFIX=$(cd "$build" && pwd)/wine-prefix
+export WINEPREFIX
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 package=$(sed -n 's/^QUORVEL_WINDOWS_PACKAGE:INTERNAL=//p' "$build/CMakeCache.txt")
