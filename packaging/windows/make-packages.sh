@@ -8,6 +8,8 @@
 # portable folder NAME/) from what cmake --install puts in a folder, every
 # executable and DLL stripped. With SOURCE_DATE_EPOCH set every file is
 # dated by it, so the same commit gives the same two files.
+# The $INSTDIR in single quotes below is NSIS's own.
+# shellcheck disable=SC2016
 set -euo pipefail
 
 [ $# -eq 4 ] || {
