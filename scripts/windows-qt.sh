@@ -21,10 +21,6 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 cache_root=${QUORVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
 
-# The linker would stamp the DLLs with it, and the cache outlives commits:
-# the same Qt must come out whichever commit first builds it.
-unset SOURCE_DATE_EPOCH
-
 say() { echo "windows-qt: $*" >&2; }
 fail() {
     say "$*"
@@ -74,9 +70,12 @@ configure_options=(
 compiler=$(x86_64-w64-mingw32-g++-posix --version 2>/dev/null | head -n 1) ||
     fail "x86_64-w64-mingw32-g++-posix is missing: install g++-mingw-w64-x86-64-posix."
 
+# The last line names how the build is dated (below), which changes what
+# comes out.
 key=$( (
     printf '%s\n' "${configure_options[@]}" "$compiler"
     cat "$toolchain"
+    echo "dated by the source's debian/changelog"
 ) | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-windows/$qt_version-$key
 if [ -f "$prefix/.complete" ]; then
@@ -129,8 +128,12 @@ apt_options=(
     fail "could not fetch and unpack the source of qt6-base $qt_version (see $log)"
 }
 
-# The work folder's path stays out of the DLLs, so that they do not depend on
-# where the cache is.
+# rcc and the MIME database's compression write times into the DLLs; they
+# take the date of Debian's source, not the caller's SOURCE_DATE_EPOCH (the
+# cache outlives commits) nor the time of the build. The work folder's path
+# stays out of them too, so that they do not depend on where the cache is.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/source/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
 prefix_map="-ffile-prefix-map=$work/source=qtbase -ffile-prefix-map=$work/build=qtbase-build"
 {
     cmake -S "$work/source" -B "$work/build" "${configure_options[@]}" \
