@@ -100,7 +100,7 @@ rm -rf "$cache_root"/qt-windows/*.work "$prefix"
 work=$prefix.work
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
 log=$work/build.log
-say "building Qt $qt_version for Windows into $prefix (about 10-15 minutes on 2 cores; log in $log)"
+say "building Qt $qt_version for Windows into $prefix (about 15 minutes on 2 cores; log in $log)"
 
 # Source entries for the mirrors this machine already uses, in apt's files of
 # either format.
