@@ -5,7 +5,15 @@
 #include <QStringList>
 
 namespace {
+#ifdef Q_OS_WIN
+// Windows' own "MS Sans Serif" is a bitmap font: a few pixel sizes, none of
+// them 8.25 points, no growth with the display's scale, and Greek only on
+// Greek editions. Microsoft Sans Serif, its outline successor in every
+// Windows, keeps its widths, carries Greek and scales.
+const QString DesignFamily = QStringLiteral("Microsoft Sans Serif");
+#else
 const QString DesignFamily = QStringLiteral("MS Sans Serif");
+#endif
 
 void installSubstitutes()
 {

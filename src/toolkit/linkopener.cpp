@@ -5,6 +5,14 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <QGuiApplication>
+#include <QWindow>
+
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
 namespace {
 LinkOpener::Handler &handler()
 {
@@ -26,7 +34,18 @@ void LinkOpener::open(const QString &link)
         handler()(link);
         return;
     }
+#ifdef Q_OS_WIN
+    // Straight to the shell's "open", owned by the window in front: Qt's own
+    // way percent-encodes the link and hands mail links to the mail program
+    // itself. The wide-character call keeps Greek whatever the code page.
+    HWND owner = nullptr;
+    if (const QWindow *window = QGuiApplication::focusWindow();
+        window != nullptr && QGuiApplication::platformName() == QLatin1String("windows"))
+        owner = reinterpret_cast<HWND>(window->winId());
+    ShellExecuteW(owner, L"open", reinterpret_cast<const wchar_t *>(link.utf16()), L"", L"", SW_SHOWNORMAL);
+#else
     QDesktopServices::openUrl(toUrl(link));
+#endif
 }
 
 void LinkOpener::setHandler(Handler newHandler)

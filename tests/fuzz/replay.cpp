@@ -19,13 +19,14 @@ namespace {
 int replay(const std::filesystem::path &file)
 {
     std::ifstream stream(file, std::ios::binary);
+    // string(), not c_str(): on Windows c_str() is a wide string.
     if (!stream.is_open()) {
-        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
         return 1;
     }
     const std::vector<char> bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     // Printed first: when a check stops the run, the last name is the input.
-    std::printf("%s\n", file.c_str());
+    std::printf("%s\n", file.string().c_str());
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
     return 0;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmabout.h"
 
+#include "support/designedfont.h"
 #include "support/fontfound.h"
 #include "support/linkrecorder.h"
 #include "support/windowevents.h"
@@ -246,7 +247,7 @@ void TestFrmAbout::labelsAsDesigned()
     // Centred text in a box centred 1732.5 twips (115.5 pixels) from the left.
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignHCenter));
     QCOMPARE(2 * label->x() + label->width(), 231);
-    QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(label->font().family(), DesignedFontFamily);
     QVERIFY2(pointSizeAsDesigned(label, 8.25), qPrintable(QString::number(label->font().pointSizeF())));
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmformula.h"
 
+#include "support/designedfont.h"
 #include "support/designedrect.h"
 #include "support/fontfound.h"
 #include "toolkit/lineshape.h"
@@ -169,7 +170,7 @@ void TestFrmFormula::labelsAsDesigned()
     QCOMPARE(label->geometry(), geometry);
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
     QCOMPARE(label->wordWrap(), wrapped);
-    QCOMPARE(label->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(label->font().family(), DesignedFontFamily);
     QVERIFY2(pointSizeAsDesigned(label, 8.25), qPrintable(QString::number(label->font().pointSizeF())));
     QVERIFY(!label->font().bold());
     QCOMPARE(label->accessibleName(), caption);

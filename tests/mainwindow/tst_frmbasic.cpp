@@ -5,6 +5,7 @@
 
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
+#include "support/designedfont.h"
 #include "support/designedrect.h"
 #include "support/fontfound.h"
 #include "support/windowevents.h"
@@ -244,7 +245,7 @@ void TestFrmBasic::controlsAsDesigned()
     const QWidget *widget = control<QWidget>(name.toLatin1().constData());
     QCOMPARE(widget->parentWidget()->objectName(), container);
     QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(widget->font().family(), DesignedFontFamily);
     QVERIFY2(pointSizeAsDesigned(widget, points), qPrintable(QString::number(widget->font().pointSizeF())));
     QCOMPARE(widget->toolTip(), toolTip);
     if (const auto *label = qobject_cast<const QLabel *>(widget))

@@ -28,7 +28,11 @@ private slots:
     void programIconIsDrawnNotScaled();
     void smallPicturesHaveDoubleSize_data();
     void smallPicturesHaveDoubleSize();
+#ifndef Q_OS_WIN
+    // Reads the .ico with Qt's ico plugin, which the Windows build leaves
+    // out; there windows_resources compares it with the executable's icon.
     void windowsIconHoldsEveryRenderedSize();
+#endif
 };
 
 void TestPictures::programIconIsDrawnNotScaled_data()
@@ -76,6 +80,7 @@ void TestPictures::smallPicturesHaveDoubleSize()
     QCOMPARE(pixels(shown.toImage()), pixels(drawn));
 }
 
+#ifndef Q_OS_WIN
 void TestPictures::windowsIconHoldsEveryRenderedSize()
 {
     // The .ico is made from the PNGs by scripts/render-pictures.sh: it must
@@ -95,6 +100,7 @@ void TestPictures::windowsIconHoldsEveryRenderedSize()
     }
     QCOMPARE(sizes, QList<int>({16, 24, 32, 48, 64, 128, 256}));
 }
+#endif
 
 QTEST_MAIN(TestPictures)
 #include "tst_pictures.moc"

@@ -31,9 +31,12 @@ private slots:
     void cleanup();
     void handlerGetsTheLinkAsWritten_data();
     void handlerGetsTheLinkAsWritten() const;
+#ifndef Q_OS_WIN
+    // On Windows the links go to the shell: tst_windowsdesktop.
     void emptyHandlerGivesLinksBackToTheDesktop() const;
     void desktopGetsTheLinkAsAUri_data();
     void desktopGetsTheLinkAsAUri();
+#endif
 
 private:
     MailProgram m_mailProgram;
@@ -43,7 +46,7 @@ private:
 
 void TestLinkOpener::initTestCase()
 {
-#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+#ifndef Q_OS_WIN
     QVERIFY(m_opener.isValid());
     QFile opener(m_opener.filePath(QStringLiteral("xdg-open")));
     QVERIFY(opener.open(QIODevice::WriteOnly));
@@ -90,6 +93,7 @@ void TestLinkOpener::handlerGetsTheLinkAsWritten() const
     QVERIFY(m_mailProgram.opened.isEmpty());
 }
 
+#ifndef Q_OS_WIN
 void TestLinkOpener::emptyHandlerGivesLinksBackToTheDesktop() const
 {
     QStringList received;
@@ -124,11 +128,8 @@ void TestLinkOpener::desktopGetsTheLinkAsAUri_data()
 // text the window wrote.
 void TestLinkOpener::desktopGetsTheLinkAsAUri()
 {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    QSKIP("Links leave through xdg-open on Linux and other Unix desktops only");
-#endif
     if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
-        QSKIP("The offscreen platform opens no links; tst_linkopener_x11 runs this under X11");
+        QSKIP("The offscreen platform opens no links; tst_linkopener_openbox runs this under X11");
     QFETCH(QString, link);
     QFETCH(QString, uri);
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
@@ -139,6 +140,7 @@ void TestLinkOpener::desktopGetsTheLinkAsAUri()
     QVERIFY(recorded.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(recorded.readAll()), uri + QLatin1Char('\n'));
 }
+#endif
 
 QTEST_MAIN(TestLinkOpener)
 #include "tst_linkopener.moc"

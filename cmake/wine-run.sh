@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+#
+# Runs a Windows program built here under wine, as ctest and the Windows
+# scripts do:
+#   wine-run.sh [--qt QT-DIR] [--prefix WINE-PREFIX] PROGRAM [ARGUMENT...]
+# The program finds the DLLs of the cross-built Qt and of MinGW's C++
+# runtime on its path, and gets the QT_ variables, which wine otherwise keeps
+# from Windows programs. The wine prefix (default ~/.cache/quorvel/wine) is
+# made on first use, with web and mail links going nowhere.
+set -euo pipefail
+
+qt=
+prefix=${WINEPREFIX:-${QUORVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/wine}
+while [ $# -gt 0 ]; do
+    case $1 in
+    --qt) qt=$2 && shift 2 ;;
+    --prefix) prefix=$2 && shift 2 ;;
+    *) break ;;
+    esac
+done
+[ $# -gt 0 ] || {
+    echo "usage: $0 [--qt QT-DIR] [--prefix WINE-PREFIX] PROGRAM [ARGUMENT...]" >&2
+    exit 2
+}
+command -v wine >/dev/null || {
+    echo "$0: wine is not installed" >&2
+    exit 1
+}
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+path=()
+[ -n "$qt" ] && path+=("$(windows_path "$qt/bin")")
+for dll in libstdc++-6.dll libwinpthread-1.dll; do
+    file=$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)
+    path+=("$(windows_path "$(dirname "$file")")")
+done
+WINEPATH=$(
+    IFS=';'
+    echo "${path[*]}"
+)
+export WINEPATH WINEPREFIX=$prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+# Without these wine offers to download its .NET and HTML engines.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Each of wine's variables WINEQT_X reaches the program as QT_X. A QtTest
+# program would otherwise log to the debugger, where nobody reads it, and
+# Qt's offscreen platform on Windows looks for fonts only in its own folder.
+export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
+[ -d /usr/share/fonts/truetype/liberation2 ] &&
+    export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path /usr/share/fonts/truetype/liberation2)}
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
+
+# Two programs starting at once in a new prefix would both make it; one
+# stopped half way is made again.
+if [ ! -f "$prefix/.quorvel-ready" ]; then
+    bitmap_font=/usr/share/wine/fonts/sserife.fon
+    [ -f "$bitmap_font" ] || {
+        echo "$0: $bitmap_font is missing: install fonts-wine (./dev windows does)" >&2
+        exit 1
+    }
+    mkdir -p "$(dirname "$prefix")"
+    (
+        flock 9
+        if [ ! -f "$prefix/.quorvel-ready" ]; then
+            wine wineboot --init >/dev/null 2>&1
+            # Wine hands web and mail links to the Linux desktop's browser
+            # and mail program; here they go to true, so that no test ever
+            # starts one.
+            for kind in Browsers Mailers; do
+                wine reg add 'HKCU\Software\Wine\WineBrowser' /v $kind /d true /f >/dev/null 2>&1
+            done
+            # Windows has "MS Sans Serif" as a bitmap font in Western
+            # Europe's code page; wine ships that font but leaves it out of
+            # its prefixes. The font tests want it where Windows has it.
+            cp "$bitmap_font" "$prefix/drive_c/windows/Fonts/"
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+                /v 'MS Sans Serif 8,10,12,14,18,24' /d sserife.fon /f >/dev/null 2>&1
+            wineserver --wait
+            touch "$prefix/.quorvel-ready"
+        fi
+        wineserver --wait
+    ) 9>"$prefix.lock"
+fi
+exec wine "$@"
