@@ -2,15 +2,15 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/linkopener.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 #ifdef Q_OS_WIN
 #include <QGuiApplication>
 #include <QWindow>
 
 #include <qt_windows.h>
 #include <shellapi.h>
+#else
+#include <QDesktopServices>
+#include <QUrl>
 #endif
 
 namespace {
@@ -18,13 +18,6 @@ LinkOpener::Handler &handler()
 {
     static LinkOpener::Handler current;
     return current;
-}
-
-// Tolerant, so that a link that is not strictly a URI (a blank in the subject)
-// is encoded rather than refused.
-QUrl toUrl(const QString &link)
-{
-    return {link, QUrl::TolerantMode};
 }
 } // namespace
 
@@ -44,7 +37,9 @@ void LinkOpener::open(const QString &link)
         owner = reinterpret_cast<HWND>(window->winId());
     ShellExecuteW(owner, L"open", reinterpret_cast<const wchar_t *>(link.utf16()), L"", L"", SW_SHOWNORMAL);
 #else
-    QDesktopServices::openUrl(toUrl(link));
+    // Tolerant, so that a link that is not strictly a URI (a blank in the
+    // subject) is encoded rather than refused.
+    QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
 #endif
 }
 
