@@ -57,19 +57,18 @@ echo "Measuring start-up, $runs starts of each, offscreen ..." >&2
 starts=("$bench/startup_quorvel" "$bench/startup_floor" "$bench/startup_floor_fonts")
 offscreen=$(QT_QPA_PLATFORM=offscreen "$bench/startup_runner" "$runs" "${starts[@]}")
 
-display=:$((300 + RANDOM % 300))
-# -noreset: between two starts the server would start afresh, and the next
-# start could find none.
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+scratch=$(mktemp -d)
+# shellcheck source=../tests/support/xvfb.sh
+source "$(dirname "$0")/../tests/support/xvfb.sh"
+start_xvfb "$scratch" 1280x1024
+trap 'kill $XVFB_PID 2>/dev/null || true; rm -rf "$scratch"' EXIT
 echo "Measuring start-up, $runs starts of each, under Xvfb ..." >&2
-xvfb_starts=$(DISPLAY=$display QT_QPA_PLATFORM=xcb "$bench/startup_runner" "$runs" "${starts[@]}")
+xvfb_starts=$(QT_QPA_PLATFORM=xcb "$bench/startup_runner" "$runs" "${starts[@]}")
 echo "Measuring the timer, held 2 s at the right stop, under Xvfb ..." >&2
-timer=$(DISPLAY=$display QT_QPA_PLATFORM=xcb "$bench/bench_timer" 3)
-kill $xvfb 2>/dev/null || true
-wait $xvfb 2>/dev/null || true
+timer=$(QT_QPA_PLATFORM=xcb "$bench/bench_timer" 3)
+kill "$XVFB_PID" 2>/dev/null || true
+wait "$XVFB_PID" 2>/dev/null || true
+rm -rf "$scratch"
 trap - EXIT
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)

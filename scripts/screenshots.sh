@@ -16,14 +16,11 @@ program=$build/src/quorvel
 dark=$build/tests/screenshots/darkquorvel
 docs=$(cd "$(dirname "$0")/../docs" && pwd)
 
-display=:$((200 + RANDOM % 300))
-# -noreset: the server would start afresh as each program leaves, and the next
-# one could find no server while it does.
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+scratch=$(mktemp -d)
+# shellcheck source=../tests/support/xvfb.sh
+source "$(dirname "$0")/../tests/support/xvfb.sh"
+start_xvfb "$scratch" 1024x768
+trap 'kill $XVFB_PID 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 # shot WINDOW-NAME FILE: waits for the window, then saves it.
 shot() {

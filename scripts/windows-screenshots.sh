@@ -23,12 +23,10 @@ docs=$top/docs
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH QT_QPA_PLATFORM
-display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# shellcheck source=../tests/support/xvfb.sh
+source "$top/tests/support/xvfb.sh"
+start_xvfb "$work" 1024x768
+trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Every program of the prefix in one virtual desktop the size of the screen,
 # with the Marlett font that wine ships for the frames' buttons but leaves
