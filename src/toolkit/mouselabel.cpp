@@ -4,7 +4,16 @@
 
 #include "toolkit/twips.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+
+namespace {
+bool reportedButton(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+}
+} // namespace
 
 MouseLabel::MouseLabel(QWidget *parent) : QLabel(parent)
 {
@@ -24,12 +33,22 @@ int MouseLabel::shiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-void MouseLabel::mousePressEvent(QMouseEvent *event)
+void MouseLabel::press(const QMouseEvent *event)
 {
     // Qt grabs the mouse for the pressed widget until the last button is up.
     m_clickPending = event->button() == Qt::LeftButton;
     emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), twipsFromPixels(event->position().x()),
                    twipsFromPixels(event->position().y()));
+}
+
+void MouseLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (!reportedButton(event->button()))
+        return;
+    m_firstPressKept = true;
+    m_firstPressTime = event->timestamp();
+    m_firstPressPosition = event->globalPosition();
+    press(event);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent *event)
@@ -40,6 +59,8 @@ void MouseLabel::mouseMoveEvent(QMouseEvent *event)
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (!reportedButton(event->button()))
+        return;
     const bool clicked =
         m_clickPending && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_clickPending = false;
@@ -49,8 +70,30 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
         emit click();
 }
 
-void MouseLabel::mouseDoubleClickEvent(QMouseEvent * /*event*/)
+bool MouseLabel::secondPressOfOwnDoubleClick(const QMouseEvent *event) const
 {
+    // Qt pairs two presses by time and distance alone, wherever each lands;
+    // the pair is this label's only if its first press was this label's own.
+    if (!m_firstPressKept)
+        return false;
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const QPointF travel = event->globalPosition() - m_firstPressPosition;
+    const qreal distance = hints->mouseDoubleClickDistance();
+    return event->timestamp() - m_firstPressTime <= static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+           qAbs(travel.x()) <= distance && qAbs(travel.y()) <= distance;
+}
+
+void MouseLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!reportedButton(event->button()))
+        return;
+    const bool ownDoubleClick = secondPressOfOwnDoubleClick(event);
+    // Qt pairs no later press with this one.
+    m_firstPressKept = false;
+    if (!ownDoubleClick) {
+        press(event);
+        return;
+    }
     // QWidget's default treats the second press as another press; here it is
     // a double click only, whichever button made it, and its release is no
     // click.

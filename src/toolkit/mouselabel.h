@@ -3,15 +3,18 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointF>
 
 // A label (or picture) that reports the mouse the way the windows' handlers
 // expect: buttons as codes 1 left, 2 right, 4 middle (a move carries the set
 // held, 0 for none), shift state 1 Shift, 2 Ctrl, 4 Alt, and X, Y in twips from
-// the label's top-left corner.
+// the label's top-left corner. Other buttons (a mouse's back and forward
+// buttons) are not reported: their presses and releases do nothing.
 //
 // After a press the label keeps the mouse until every button is up, so moves
 // and the release outside it still reach it. The second press of a double
-// click, with any button, raises dblClick and no mouseDown.
+// click on the label, with any button, raises dblClick and no mouseDown; a
+// press that Qt pairs with a first press on another control is a press.
 class MouseLabel : public QLabel
 {
     Q_OBJECT
@@ -38,5 +41,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void press(const QMouseEvent *event);
+    bool secondPressOfOwnDoubleClick(const QMouseEvent *event) const;
+
     bool m_clickPending = false;
+    // The label's last press that a second press could still pair with.
+    bool m_firstPressKept = false;
+    quint64 m_firstPressTime = 0;
+    QPointF m_firstPressPosition;
 };
