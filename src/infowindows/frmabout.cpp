@@ -8,6 +8,7 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
 #include "toolkit/mouselabel.h"
+#include "toolkit/popupmenu.h"
 #include "toolkit/twips.h"
 #include "toolkit/versioninfo.h"
 
@@ -143,11 +144,11 @@ void frmAbout::createControls()
 
     // Top-level menus that the window never shows as a menu bar: they pop up
     // over the links.
-    M_Email = new QMenu(QStringLiteral("Email"), this);
+    M_Email = new PopupMenu(QStringLiteral("Email"), this);
     M_Email->setObjectName(QStringLiteral("M_Email"));
     M_SendEMail = createItem(M_Email, "M_SendEMail", QStringLiteral("Αποστολή μηνύματος"));
     M_CopyEMail = createItem(M_Email, "M_CopyEMail", QStringLiteral("Αντιγραφή διεύθυνσης"));
-    M_WebSite = new QMenu(QStringLiteral("WebSite"), this);
+    M_WebSite = new PopupMenu(QStringLiteral("WebSite"), this);
     M_WebSite->setObjectName(QStringLiteral("M_WebSite"));
     M_GotoWebSite = createItem(M_WebSite, "M_GotoWebSite", QStringLiteral("Μετάβαση στη διεύθυνση"));
     M_CopyWebSite = createItem(M_WebSite, "M_CopyWebSite", QStringLiteral("Αντιγραφή διεύθυνσης"));

@@ -52,7 +52,8 @@ private slots:
     void defaultItemOpensTheSameLink();
     void copyPutsOnlyTheAddressOnTheClipboard_data();
     void copyPutsOnlyTheAddressOnTheClipboard();
-    void closingTheMenuDoesNothing();
+    void closingTheMenuOrOtherButtonsDoNothing_data();
+    void closingTheMenuOrOtherButtonsDoNothing();
     void middlePressDoesNothing_data();
     void middlePressDoesNothing();
 
@@ -60,7 +61,9 @@ private:
     MouseLabel *link(const QString &name) const { return m_window->findChild<MouseLabel *>(name); }
     // Right-presses the link and, once its menu is up, runs onMenu on it from
     // inside the menu's own event loop; returns after the menu has closed.
-    void onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu);
+    // With heldOn, the right button stays down when the menu comes up, for
+    // onMenu to release.
+    void onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu, bool heldOn = false);
     static void choose(QMenu *menu, const QString &itemName);
     static QString mailLinkAsSent() { return MailLink + VersionInfo::application().fileDescription; }
 
@@ -90,7 +93,7 @@ void TestFrmAbout::cleanup()
     m_links.reset();
 }
 
-void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu)
+void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu, bool heldOn)
 {
     bool ran = false;
     QTimer poll;
@@ -103,7 +106,8 @@ void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu
         ran = true;
         // The right button comes up where it went down, at the menu's corner:
         // that chooses nothing.
-        WindowMouse::release(label, QPointF(4, 4), Qt::RightButton);
+        if (!heldOn)
+            WindowMouse::release(label, QPointF(4, 4), Qt::RightButton);
         QVERIFY(menu->isVisible());
         onMenu(menu);
         if (menu->isVisible())
@@ -429,12 +433,42 @@ void TestFrmAbout::copyPutsOnlyTheAddressOnTheClipboard()
     QCOMPARE(m_links->opened(), QStringList());
 }
 
-void TestFrmAbout::closingTheMenuDoesNothing()
+void TestFrmAbout::closingTheMenuOrOtherButtonsDoNothing_data()
 {
-    onPopUpMenu(link(QStringLiteral("lblEmail")), [](QMenu *menu) { QTest::keyClick(menu, Qt::Key_Escape); });
+    // "escape", "right click" on the copy item, or "right held" from the
+    // press on the link onto the copy item and released there.
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Escape") << QStringLiteral("escape");
+    QTest::newRow("a right click on an item") << QStringLiteral("right click");
+    QTest::newRow("the right button held onto an item and released") << QStringLiteral("right held");
+}
+
+void TestFrmAbout::closingTheMenuOrOtherButtonsDoNothing()
+{
+    QFETCH(QString, way);
+    bool stayedOpen = false;
+    onPopUpMenu(
+        link(QStringLiteral("lblEmail")),
+        [&](QMenu *menu) {
+            if (way == QStringLiteral("escape")) {
+                QTest::keyClick(menu, Qt::Key_Escape);
+                return;
+            }
+            auto *copy = menu->findChild<QAction *>(QStringLiteral("M_CopyEMail"));
+            QVERIFY(copy);
+            const QPoint at = menu->actionGeometry(copy).center();
+            WindowMouse::move(menu, at);
+            if (way == QStringLiteral("right click"))
+                WindowMouse::press(menu, at, Qt::RightButton, Qt::NoModifier, 1);
+            WindowMouse::release(menu, at, Qt::RightButton);
+            stayedOpen = menu->isVisible();
+        },
+        way == QStringLiteral("right held"));
     QCOMPARE(m_links->opened(), QStringList());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("earlier"));
     QVERIFY(m_window->isVisible());
+    // Only the left button chooses: the menu waits for it.
+    QCOMPARE(stayedOpen, way != QStringLiteral("escape"));
 }
 
 void TestFrmAbout::middlePressDoesNothing_data()
