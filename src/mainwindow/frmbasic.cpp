@@ -310,7 +310,15 @@ void frmBasic::createControls()
     // control created; focusing a section does not choose it.
     optSection[1]->setFocus();
 
-    fitCaptions(this, {{lblYears2, {YearsDragging}}, {lblMonths2, {MonthsDragging}}, {lblDays2, {DaysDragging}}});
+    // The figures are measured at the widest each shows (the ceilings' years,
+    // the most months and days), beside the words in one size; the four
+    // sections share one size too.
+    fitCaptions(
+        this,
+        {{lblYears, {QStringLiteral("95")}}, {lblMonths, {QStringLiteral("11")}}, {lblDays, {QStringLiteral("25")}}},
+        {{lblYears, lblYears2, lblMonths, lblMonths2, lblDays, lblDays2},
+         {optSection[1], optSection[2], optSection[3], optSection[4]}});
+    restingWordFont = lblDays2->font();
 }
 
 void frmBasic::connectHandlers()
@@ -597,7 +605,16 @@ void frmBasic::startAdjusting(MouseLabel *word, const QString &draggingCaption, 
     startDays = figureShown(lblDays);
     startMonths = figureShown(lblMonths);
     startYears = figureShown(lblYears);
+    // The dragging caption is wider than the word; where the word's size
+    // leaves it no room, it alone is set smaller, for as long as it shows.
+    word->setFont(fittedFont(word, draggingCaption));
     word->setText(draggingCaption);
+}
+
+void frmBasic::stopAdjusting(MouseLabel *word, const QString &restingCaption)
+{
+    word->setText(restingCaption);
+    word->setFont(restingWordFont);
 }
 
 void frmBasic::lblDays2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -623,7 +640,7 @@ void frmBasic::lblDays2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*
 
 void frmBasic::lblDays2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblDays2->setText(DaysWord);
+    stopAdjusting(lblDays2, DaysWord);
 }
 
 void frmBasic::lblMonths2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -652,7 +669,7 @@ void frmBasic::lblMonths2_MouseMove(int Button, int /*Shift*/, float X, float /*
 
 void frmBasic::lblMonths2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblMonths2->setText(MonthsWord);
+    stopAdjusting(lblMonths2, MonthsWord);
 }
 
 void frmBasic::lblYears2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -681,7 +698,7 @@ void frmBasic::lblYears2_MouseMove(int Button, int /*Shift*/, float X, float /*Y
 
 void frmBasic::lblYears2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblYears2->setText(YearsWord);
+    stopAdjusting(lblYears2, YearsWord);
 }
 
 void frmBasic::UpdateHoursFromService()

@@ -7,6 +7,7 @@
 // formula and about windows. It owns all state of the calculation; the hours
 // exist only as the text of txtHours, the service only as the three figures.
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -84,6 +85,7 @@ private:
     void finishStep();
     // The result adjusters' shared press.
     void startAdjusting(MouseLabel *word, const QString &draggingCaption, float X);
+    void stopAdjusting(MouseLabel *word, const QString &restingCaption);
 
     // The window's state record.
     QString lastValidText;
@@ -131,4 +133,6 @@ private:
 
     // The one formula window while it is open; it destroys itself when closed.
     QPointer<frmFormula> formulaWindow;
+    // The words' font at rest, which their dragging captions may not share.
+    QFont restingWordFont;
 };

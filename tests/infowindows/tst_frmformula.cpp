@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmformula.h"
 
+#include "support/captionroom.h"
 #include "support/designedfont.h"
 #include "support/designedrect.h"
 #include "support/fontfound.h"
@@ -213,7 +214,9 @@ void TestFrmFormula::captionsAreWhole()
         QCOMPARE(fontFamilyFound(m_window.data()), fontFamilyRequired());
     const auto labels = m_window->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 6);
-    for (const QLabel *label : labels) {
+    for (QLabel *label : labels) {
+        // Each label as large as its own caption allows.
+        QCOMPARE(label->font().pointSizeF(), largestFittingSize(label, {label->text()}, 8.25));
         const QFontMetrics metrics = label->fontMetrics();
         if (label->wordWrap()) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
