@@ -2,7 +2,9 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/accessiblefactory.h"
 
+#include "toolkit/accessiblemouselabel.h"
 #include "toolkit/accessibletextbox.h"
+#include "toolkit/mouselabel.h"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -38,6 +40,8 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
             return new AccessibleTextBox(box);
         return nullptr;
     }
+    if (className == QLatin1String("MouseLabel"))
+        return new AccessibleMouseLabel(static_cast<MouseLabel *>(widget));
     if (className == QLatin1String("LineShape"))
         return new HiddenWidget(widget);
     if (className == QLatin1String("Announcer"))

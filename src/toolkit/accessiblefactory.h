@@ -5,6 +5,7 @@
 // How the toolkit's controls present themselves to assistive technologies
 // (screen readers), where Qt's own account of them misleads:
 // - a text box (class TextBox) reads its whole text as one line;
+// - a mouse label (MouseLabel) has the role and actions its window gives it;
 // - a top-level window built on a plain QWidget is a frame, not a filler;
 // - drawn lines (LineShape) are decoration, hidden;
 // - an Announcer is a notification, which a screen reader speaks when shown.

@@ -2,11 +2,14 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/mouselabel.h"
 
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/twips.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 bool reportedButton(Qt::MouseButton button)
@@ -17,6 +20,7 @@ bool reportedButton(Qt::MouseButton button)
 
 MouseLabel::MouseLabel(QWidget *parent) : QLabel(parent)
 {
+    AccessibleFactory::install();
     // Moves with no button held are reported too, with button code 0.
     setMouseTracking(true);
 }
@@ -31,6 +35,36 @@ int MouseLabel::shiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+void MouseLabel::addAccessibleAction(const QString &name, std::function<void()> action, const QString &keys)
+{
+    m_accessibleActions.append({name, std::move(action), keys});
+}
+
+QStringList MouseLabel::accessibleActionNames() const
+{
+    QStringList names;
+    for (const AccessibleAction &action : m_accessibleActions)
+        names.append(action.name);
+    return names;
+}
+
+QString MouseLabel::accessibleActionKeys(const QString &name) const
+{
+    for (const AccessibleAction &action : m_accessibleActions) {
+        if (action.name == name)
+            return action.keys;
+    }
+    return {};
+}
+
+void MouseLabel::triggerAccessibleAction(const QString &name) const
+{
+    for (const AccessibleAction &action : m_accessibleActions) {
+        if (action.name == name)
+            action.action();
+    }
 }
 
 void MouseLabel::press(const QMouseEvent *event)
@@ -99,4 +133,15 @@ void MouseLabel::mouseDoubleClickEvent(QMouseEvent *event)
     // click.
     m_clickPending = false;
     emit dblClick();
+}
+
+void MouseLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

@@ -3,6 +3,7 @@
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
 #include "mainwindow/frmbasic.h"
+#include "toolkit/announcer.h"
 #include "toolkit/lineshape.h"
 #include "toolkit/versioninfo.h"
 
@@ -84,6 +85,8 @@ private slots:
     void tabChainReadsAsDesigned_data();
     void tabChainReadsAsDesigned();
     void figuresAreHeard();
+    void mouseActionsHaveKeysAndActions_data();
+    void mouseActionsHaveKeysAndActions();
 
 private:
     QWidget *open(const QString &windowName);
@@ -131,8 +134,7 @@ void TestAccessibility::controlsAreNamed_data()
     row("optSection(3)", QStringLiteral("ΔΕ"));
     row("optSection(4)", QStringLiteral("1βάθμια"));
     row("lblHours", QStringLiteral("Διδακτικές ώρες"));
-    row("txtHours", QStringLiteral("Διδακτικές ώρες"),
-        QStringLiteral("Τα βέλη πάνω και κάτω αυξάνουν ή μειώνουν τις διδακτικές ώρες κατά μία ώρα"));
+    row("txtHours", QStringLiteral("Διδακτικές ώρες"), QStringLiteral("Στο πλαίσιο των ωρών: βέλη πάνω και κάτω"));
     row("lblMinus", QStringLiteral("Πατήστε για να μειωθούν οι διδακτικές ώρες κατά μία ώρα"),
         QStringLiteral("Πατήστε για να μειωθούν οι διδακτικές ώρες κατά μία ώρα"));
     row("lblPlus", QStringLiteral("Πατήστε για να αυξηθούν οι διδακτικές ώρες κατά μία ώρα"),
@@ -153,7 +155,8 @@ void TestAccessibility::controlsAreNamed_data()
                        "χωρίς το πάτημα του κουμπιού"));
     row("imgInfo", QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"),
         QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού (ή πατήστε F1)"));
-    row("imgAbout", QStringLiteral("Πληροφορίες για το πρόγραμμα"), QStringLiteral("Πληροφορίες για το πρόγραμμα"));
+    row("imgAbout", QStringLiteral("Πληροφορίες για το πρόγραμμα"),
+        QStringLiteral("Πληροφορίες για το πρόγραμμα (ή πατήστε F2)"));
 
     frm = QStringLiteral("frmFormula");
     row("frmFormula", QStringLiteral("Τύπος υπολογισμού"));
@@ -180,7 +183,10 @@ void TestAccessibility::controlsAreNamed()
     QWidget *widget = top->objectName() == control ? top : top->findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     QCOMPARE(accessibleText(widget, QAccessible::Name), name);
-    QCOMPARE(accessibleText(widget, QAccessible::Description), description);
+    // Where the control has keys of its own, the description goes on to name them.
+    QVERIFY2(accessibleText(widget, QAccessible::Description).startsWith(description),
+             qPrintable(accessibleText(widget, QAccessible::Description)));
+    QCOMPARE(accessibleText(widget, QAccessible::Description).isEmpty(), description.isEmpty());
 }
 
 void TestAccessibility::everyControlHasANameAndItsTooltip_data()
@@ -252,6 +258,78 @@ void TestAccessibility::figuresAreHeard()
     QCOMPARE(heard("lblYears"), QStringLiteral("Χρόνια προϋπηρεσίας: 11"));
     QCOMPARE(heard("lblMonths"), QStringLiteral("Μήνες προϋπηρεσίας: 9"));
     QCOMPARE(heard("lblDays"), QStringLiteral("Μέρες προϋπηρεσίας: 2"));
+    // And said once, as a sentence.
+    const auto *announcer = top->findChild<Announcer *>(QStringLiteral("announcer"));
+    QVERIFY(announcer);
+    QTRY_COMPARE(announcer->lastSentence(), QStringLiteral("11 χρόνια, 9 μήνες, 2 μέρες"));
+}
+
+void TestAccessibility::mouseActionsHaveKeysAndActions_data()
+{
+    // "key K" in the hours box, "action CONTROL NAME", or "focus WORD, key K"
+    // after an assistive technology moved the focus to a word.
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("hours");
+    // What a screen reader is told, once the event is over.
+    QTest::addColumn<QString>("said");
+
+    // 100 hours of ΠΕ show 0 years, 1 month, 4 days; a step of a word writes
+    // the hours of the service one unit on.
+    const auto row = [](const char *name, const char *way, const char *hours, const QString &said) {
+        QTest::newRow(name) << QString::fromLatin1(way) << QString::fromLatin1(hours) << said;
+    };
+    row("Up: + 1 hour", "key Up", "101", QStringLiteral("101 ώρες"));
+    row("Down: - 1 hour", "key Down", "99", QStringLiteral("99 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
+    row("Ctrl+Up: a day more", "key Ctrl+Up", "105", QStringLiteral("105 ώρες: 0 χρόνια, 1 μήνας, 5 μέρες"));
+    row("Ctrl+Down: a day less", "key Ctrl+Down", "98", QStringLiteral("98 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
+    row("Page Up: a month more", "key PgUp", "189", QStringLiteral("189 ώρες: 0 χρόνια, 2 μήνες, 4 μέρες"));
+    row("Page Down: a month less", "key PgDown", "14", QStringLiteral("14 ώρες: 0 χρόνια, 0 μήνες, 4 μέρες"));
+    row("Ctrl+Page Up: a year more", "key Ctrl+PgUp", "1151", QStringLiteral("1151 ώρες: 1 χρόνος, 1 μήνας, 4 μέρες"));
+    row("Ctrl+Page Down at 0 years: the shown service", "key Ctrl+PgDown", "101", QStringLiteral("101 ώρες"));
+    row("+ pressed", "action lblPlus Press", "101", QStringLiteral("101 ώρες"));
+    row("- pressed", "action lblMinus Press", "99", QStringLiteral("99 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
+    row("the track increased", "action lblBar Increase", "101", QStringLiteral("101 ώρες"));
+    row("the track decreased", "action lblBar Decrease", "99", QStringLiteral("99 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
+    row("μέρες increased", "action lblDays2 Increase", "105", QStringLiteral("105 ώρες: 0 χρόνια, 1 μήνας, 5 μέρες"));
+    row("μήνες decreased", "action lblMonths2 Decrease", "14", QStringLiteral("14 ώρες: 0 χρόνια, 0 μήνες, 4 μέρες"));
+    row("χρόνια increased", "action lblYears2 Increase", "1151",
+        QStringLiteral("1151 ώρες: 1 χρόνος, 1 μήνας, 4 μέρες"));
+    row("μέρες focused, Right", "focus lblDays2, key Right", "105",
+        QStringLiteral("105 ώρες: 0 χρόνια, 1 μήνας, 5 μέρες"));
+    row("μήνες focused, Left", "focus lblMonths2, key Left", "14",
+        QStringLiteral("14 ώρες: 0 χρόνια, 0 μήνες, 4 μέρες"));
+}
+
+void TestAccessibility::mouseActionsHaveKeysAndActions()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, hours);
+    QFETCH(QString, said);
+    QWidget *top = open(QStringLiteral("frmBasic"));
+    auto *box = top->findChild<QWidget *>(QStringLiteral("txtHours"));
+    QTest::mouseClick(top->findChild<QRadioButton *>(QStringLiteral("optSection(1)")), Qt::LeftButton);
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("100"));
+    const auto *announcer = top->findChild<Announcer *>(QStringLiteral("announcer"));
+    QTRY_COMPARE(announcer->lastSentence(), QStringLiteral("0 χρόνια, 1 μήνας, 4 μέρες"));
+
+    const auto doAction = [top](const QString &control, const QString &action) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(top->findChild<QWidget *>(control));
+        QVERIFY(face && face->actionInterface());
+        QVERIFY2(face->actionInterface()->actionNames().contains(action), qPrintable(control));
+        face->actionInterface()->doAction(action);
+    };
+    QString keys = way;
+    if (way.startsWith(QStringLiteral("focus "))) {
+        doAction(way.section(QLatin1Char(' '), 1, 1).chopped(1), QAccessibleActionInterface::setFocusAction());
+        keys = way.section(QLatin1Char(' '), 2);
+    }
+    if (keys.startsWith(QStringLiteral("key ")))
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys.section(QLatin1Char(' '), 1)));
+    else
+        doAction(way.section(QLatin1Char(' '), 1, 1), way.section(QLatin1Char(' '), 2));
+    QCOMPARE(box->property("text").toString(), hours);
+    QTRY_COMPARE(announcer->lastSentence(), said);
 }
 
 QTEST_MAIN(TestAccessibility)
