@@ -49,7 +49,9 @@ const std::map<QString, WindowUnderTest> &windows()
         // The two information windows hold texts and links, nothing that
         // takes the focus.
         {QStringLiteral("frmFormula"), {[] { return std::make_unique<frmFormula>(mainWindowBeside()); }, {}}},
-        {QStringLiteral("frmAbout"), {[] { return std::make_unique<frmAbout>(); }, {}}},
+        {QStringLiteral("frmAbout"),
+         {[] { return std::make_unique<frmAbout>(); },
+          {QStringLiteral("quorvel@example.org"), QStringLiteral("https://quorvel.example.org/")}}},
     };
     return all;
 }
@@ -166,7 +168,7 @@ void TestAccessibility::controlsAreNamed_data()
     row("Label4", QStringLiteral("25"));
 
     frm = QStringLiteral("frmAbout");
-    row("frmAbout", QStringLiteral("Πληροφορίες"));
+    row("frmAbout", QStringLiteral("Πληροφορίες"), frmAbout::productLine(VersionInfo::application()));
     row("lblProductName", frmAbout::productLine(VersionInfo::application()));
     row("lblName", QStringLiteral("Οι δημιουργοί του Quorvel"));
     row("lblEmail", QStringLiteral("quorvel@example.org"), QStringLiteral("Αποστολή ηλεκτρονικού μηνύματος"));
