@@ -3,6 +3,7 @@
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
 #include "mainwindow/frmbasic.h"
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/announcer.h"
 #include "toolkit/lineshape.h"
 #include "toolkit/versioninfo.h"
@@ -32,6 +33,9 @@ struct WindowUnderTest
     QStringList tabChain;
 };
 
+const QString FractionInWords =
+    QStringLiteral("Διδακτικές ώρες διά υποχρεωτικό εβδομαδιαίο ωράριο, επί 6, και το γινόμενο διά 25");
+
 // The main window that a formula window is placed beside.
 const QWidget &mainWindowBeside()
 {
@@ -46,9 +50,16 @@ const std::map<QString, WindowUnderTest> &windows()
         {QStringLiteral("frmBasic"),
          {[] { return std::make_unique<frmBasic>(); },
           {QStringLiteral("ΠΕ"), QStringLiteral("Διδακτικές ώρες"), QStringLiteral("Αυτόματα")}}},
-        // The two information windows hold texts and links, nothing that
-        // takes the focus.
-        {QStringLiteral("frmFormula"), {[] { return std::make_unique<frmFormula>(mainWindowBeside()); }, {}}},
+        // The formula window: its fraction in words, then its two texts.
+        {QStringLiteral("frmFormula"),
+         {[] { return std::make_unique<frmFormula>(mainWindowBeside()); },
+          {FractionInWords,
+           QStringLiteral("Η τελευταία διαίρεση με το 25 δίνει τους μήνες στο ακέραιο μέρος της και "
+                          "τις μέρες αν πάρουμε μόνο το δεκαδικό της μέρος, το πολλαπλασιάσουμε με "
+                          "το 25 και το στρογγυλοποιήσουμε. Τα χρόνια προκύπτουν από τους μήνες "
+                          "(κάθε 12 μήνες έχουμε ένα έτος)."),
+           QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο :\r\nΚλάδος ΠΕ : 21\r\nΚλάδος ΤΕ : 22\r\n"
+                          "Κλάδος ΔΕ : 28\r\nΠρωτοβάθμια εκπαίδευση : 25")}}},
         {QStringLiteral("frmAbout"),
          {[] { return std::make_unique<frmAbout>(); },
           {QStringLiteral("quorvel@example.org"), QStringLiteral("https://quorvel.example.org/")}}},
@@ -78,6 +89,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void controlsAreNamed_data();
@@ -89,12 +101,22 @@ private slots:
     void figuresAreHeard();
     void mouseActionsHaveKeysAndActions_data();
     void mouseActionsHaveKeysAndActions();
+    void rolesAsHeard_data();
+    void rolesAsHeard();
+    void sentencesAreSaidOnce_data();
+    void sentencesAreSaidOnce();
 
 private:
     QWidget *open(const QString &windowName);
 
     std::unique_ptr<QWidget> m_window;
 };
+
+void TestAccessibility::initTestCase()
+{
+    // As the program does before its first window.
+    AccessibleFactory::install();
+}
 
 void TestAccessibility::init()
 {
@@ -166,6 +188,7 @@ void TestAccessibility::controlsAreNamed_data()
     row("Label2", QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο"));
     row("Label3", QStringLiteral("6"));
     row("Label4", QStringLiteral("25"));
+    row("Fraction", FractionInWords);
 
     frm = QStringLiteral("frmAbout");
     row("frmAbout", QStringLiteral("Πληροφορίες"), frmAbout::productLine(VersionInfo::application()));
@@ -264,6 +287,18 @@ void TestAccessibility::figuresAreHeard()
     const auto *announcer = top->findChild<Announcer *>(QStringLiteral("announcer"));
     QVERIFY(announcer);
     QTRY_COMPARE(announcer->lastSentence(), QStringLiteral("11 χρόνια, 9 μήνες, 2 μέρες"));
+    // The hours box is one run of text: a screen reader that reads a line run
+    // by run (Orca) hears all five figures, not "1234".
+    QAccessibleInterface *box =
+        QAccessible::queryAccessibleInterface(top->findChild<QWidget *>(QStringLiteral("txtHours")));
+    QVERIFY(box && box->textInterface());
+    for (int offset = 0; offset < 5; ++offset) {
+        int start = -1;
+        int end = -1;
+        box->textInterface()->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, 5);
+    }
 }
 
 void TestAccessibility::mouseActionsHaveKeysAndActions_data()
@@ -332,6 +367,99 @@ void TestAccessibility::mouseActionsHaveKeysAndActions()
         doAction(way.section(QLatin1Char(' '), 1, 1), way.section(QLatin1Char(' '), 2));
     QCOMPARE(box->property("text").toString(), hours);
     QTRY_COMPARE(announcer->lastSentence(), said);
+}
+
+void TestAccessibility::rolesAsHeard_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("shown");
+
+    const auto row = [](const QString &window, const char *control, QAccessible::Role role, bool shown) {
+        QTest::addRow("%s: %s", qPrintable(window), control)
+            << window << QString::fromLatin1(control) << int(role) << shown;
+    };
+    // Windows are frames or dialogs; a plain QWidget would read as a filler.
+    const QString basic = QStringLiteral("frmBasic");
+    row(basic, "frmBasic", QAccessible::Window, true);
+    row(basic, "txtHours", QAccessible::EditableText, true);
+    // The marker lines are drawn only: their frame's caption, which Qt would
+    // give them, is heard once.
+    row(basic, "linBar", QAccessible::Separator, false);
+    row(basic, "linBar2", QAccessible::Separator, false);
+    const QString formula = QStringLiteral("frmFormula");
+    row(formula, "frmFormula", QAccessible::Window, true);
+    // The fraction is heard whole, in words, not as four lines and unnamed bars.
+    row(formula, "Fraction", QAccessible::Graphic, true);
+    for (const char *part : {"Label1", "Label2", "Label3", "Label4"})
+        row(formula, part, QAccessible::StaticText, false);
+    for (const char *line : {"Line1", "Line2", "Line3", "Line4"})
+        row(formula, line, QAccessible::Separator, false);
+    row(QStringLiteral("frmAbout"), "frmAbout", QAccessible::Dialog, true);
+}
+
+void TestAccessibility::rolesAsHeard()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(bool, shown);
+    QWidget *top = open(window);
+    QWidget *widget = top->objectName() == control ? top : top->findChild<QWidget *>(control);
+    QVERIFY2(widget, qPrintable(control));
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(int(face->role()), role);
+    QCOMPARE(!face->state().invisible, shown);
+}
+
+void TestAccessibility::sentencesAreSaidOnce_data()
+{
+    QTest::addColumn<QStringList>("sentences");
+    QTest::newRow("two results") << QStringList{QStringLiteral("11 χρόνια, 9 μήνες, 2 μέρες"),
+                                                QStringLiteral("11 χρόνια, 9 μήνες, 3 μέρες")};
+    // A step that leaves the result as it was is news all the same.
+    QTest::newRow("the same result twice")
+        << QStringList{QStringLiteral("0 χρόνια, 0 μήνες, 0 μέρες"), QStringLiteral("0 χρόνια, 0 μήνες, 0 μέρες")};
+}
+
+namespace {
+// What a screen reader following the window is told: the notification's name
+// each time it is shown, which is when Orca speaks it.
+class NotificationListener : public QObject
+{
+public:
+    QStringList told;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(watched);
+            if (face && face->role() == QAccessible::Notification)
+                told.append(face->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+} // namespace
+
+void TestAccessibility::sentencesAreSaidOnce()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) || defined(Q_OS_WIN)
+    QSKIP("Said through the platform's announcement, which the offscreen platform does not carry");
+#endif
+    QFETCH(QStringList, sentences);
+    QWidget *top = open(QStringLiteral("frmBasic"));
+    auto *announcer = new Announcer(top);
+    NotificationListener listener;
+    announcer->installEventFilter(&listener);
+    for (const QString &sentence : sentences)
+        announcer->say(sentence);
+    QCOMPARE(listener.told, sentences);
+    // Found again by whoever reads the window later.
+    QCOMPARE(announcer->lastSentence(), sentences.last());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -18,7 +18,8 @@
 # that none may contain. A step ends when all its phrases were said, or fails
 # after ORCA_STEP_SECONDS (default 60), and then the next keys go out once
 # Orca has been quiet for ORCA_QUIET_SECONDS (default 1.5), so that what one
-# step says is not taken for the next one's. "#" starts a comment line.
+# step says is not taken for the next one's. "#" starts a comment line. With
+# ORCA_KEEP_LOG=FILE, Orca's whole debug log is copied to FILE at the end.
 #
 # Needs Xvfb, openbox, xprop, xdotool, dbus-daemon, at-spi2-core and orca.
 set -euo pipefail
@@ -31,14 +32,9 @@ quiet_seconds=${ORCA_QUIET_SECONDS:-1.5}
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
-    local status=$?
-    if [ "$status" -ne 0 ] && [ -f "$scratch/orca.log" ]; then
-        echo "--- What Orca said:" >&2
-        grep -a 'SPEECH OUTPUT' "$scratch/orca.log" >&2 || true
-        if [ -n "${ORCA_KEEP_LOG:-}" ]; then
-            cp "$scratch/orca.log" "$ORCA_KEEP_LOG"
-            echo "--- Orca's whole log is in $ORCA_KEEP_LOG" >&2
-        fi
+    if [ -n "${ORCA_KEEP_LOG:-}" ] && [ -f "$scratch/orca.log" ]; then
+        cp "$scratch/orca.log" "$ORCA_KEEP_LOG"
+        echo "Orca's whole log is in $ORCA_KEEP_LOG" >&2
     fi
     # The youngest first: the program, then Orca, the buses, the window
     # manager and the server.
@@ -148,9 +144,29 @@ QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" >"$scratch/program.l
 program_pid=$!
 pids+=("$program_pid")
 
-# speech_since LINE: Orca's utterances after line LINE of its log.
+# speech_since LINE: Orca's utterances after line LINE of its log, one a line;
+# an utterance that spans lines in the log is joined with spaces.
 speech_since() {
-    tail -n "+$(($1 + 1))" "$scratch/orca.log" | grep -a 'SPEECH OUTPUT' | sed "s/.*SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\{0,1\} *\[\{0,1\}{.*/\1/" || true
+    tail -n "+$(($1 + 1))" "$scratch/orca.log" | tr -d '\r' | awk '
+        function flush() {
+            if (collecting && match(text, /'"'"'( voice=[a-z]+)? *\[?\{.*$/)) {
+                print substr(text, 1, RSTART - 1)
+                collecting = 0
+            }
+        }
+        /SPEECH OUTPUT: '"'"'/ {
+            text = $0
+            sub(/.*SPEECH OUTPUT: '"'"'/, "", text)
+            collecting = 1
+            flush()
+            next
+        }
+        collecting {
+            line = $0
+            sub(/^ +/, "", line)
+            text = text " " line
+            flush()
+        }'
 }
 # wait_quiet: waits until Orca has said nothing for quiet_seconds.
 wait_quiet() {
