@@ -121,7 +121,7 @@ done
 
 # Orca writes its log in blocks to a file, in lines to a terminal: its log goes
 # to a terminal of script's, which copies each line to the file at once.
-LC_ALL=C.UTF-8 LANGUAGE= script --quiet --flush --command \
+LC_ALL=C.UTF-8 LANGUAGE='' script --quiet --flush --command \
     "exec orca --replace --user-prefs '$scratch/orca-prefs' --debug-file /dev/stdout 2>'$scratch/orca.out'" \
     "$scratch/orca.log" </dev/null >/dev/null 2>&1 &
 orca_pid=$!
@@ -208,7 +208,7 @@ while IFS= read -r line || [ -n "$line" ]; do
     type:*) xdotool type --delay 150 -- "${keys#type:}" ;;
     action:*)
         target=${keys#action:}
-        "$(dirname "$0")/atspi-client.py" "$program_pid" do "${target%:*}" "${target##*:}" ||
+        "$(dirname "$0")/atspi-client.py" "$program_pid" "do" "${target%:*}" "${target##*:}" ||
             { echo "step $number ($keys): the action could not be invoked" >&2; failed=1; }
         ;;
     *) for key in $keys; do
