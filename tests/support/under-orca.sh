@@ -12,13 +12,15 @@
 # SCENARIO is a table, one step a line, fields separated by " | ":
 #   KEYS | PHRASE | PHRASE ...
 # KEYS are xdotool key names separated by spaces ("Tab", "space", "Up",
-# "ctrl+F1"), "type:TEXT" to type TEXT, or "-" to send nothing (the first step,
-# which waits for the window). Each PHRASE is a fixed text that one of Orca's
-# utterances after these keys must contain; a PHRASE starting with "!" is one
-# that none may contain. A step ends when all its phrases were said, or fails
-# after ORCA_STEP_SECONDS (default 60), and then the next keys go out once
-# Orca has been quiet for ORCA_QUIET_SECONDS (default 1.5), so that what one
-# step says is not taken for the next one's. "#" starts a comment line. With
+# "ctrl+F1"), "type:TEXT" to type TEXT, "action:NAME:ACTION" to invoke the
+# accessibility action ACTION of the object named NAME over AT-SPI, as a
+# screen reader's command would ("action:+:Press"), or "-" to send nothing (the
+# first step, which waits for the window). Each PHRASE is a fixed text that one
+# of Orca's utterances after these keys must contain; a PHRASE starting with "!"
+# is one that none may contain. A step ends when all its phrases were said, or
+# fails after ORCA_STEP_SECONDS (default 60), and then the next keys go out
+# once Orca has been quiet for ORCA_QUIET_SECONDS (default 1.5), so that what
+# one step says is not taken for the next one's. "#" starts a comment line. With
 # ORCA_KEEP_LOG=FILE, Orca's whole debug log is copied to FILE at the end.
 #
 # Needs Xvfb, openbox, xprop, xdotool, dbus-daemon, at-spi2-core and orca.
@@ -119,7 +121,7 @@ done
 
 # Orca writes its log in blocks to a file, in lines to a terminal: its log goes
 # to a terminal of script's, which copies each line to the file at once.
-LC_ALL=C.UTF-8 LANGUAGE= script --quiet --flush --command \
+LC_ALL=C.UTF-8 LANGUAGE='' script --quiet --flush --command \
     "exec orca --replace --user-prefs '$scratch/orca-prefs' --debug-file /dev/stdout 2>'$scratch/orca.out'" \
     "$scratch/orca.log" </dev/null >/dev/null 2>&1 &
 orca_pid=$!
@@ -204,6 +206,11 @@ while IFS= read -r line || [ -n "$line" ]; do
     case "$keys" in
     -) ;;
     type:*) xdotool type --delay 150 -- "${keys#type:}" ;;
+    action:*)
+        target=${keys#action:}
+        "$(dirname "$0")/atspi-client.py" "$program_pid" "do" "${target%:*}" "${target##*:}" ||
+            { echo "step $number ($keys): the action could not be invoked" >&2; failed=1; }
+        ;;
     *) for key in $keys; do
         xdotool key --delay 100 -- "$key"
         sleep 0.2
@@ -240,6 +247,10 @@ while IFS= read -r line || [ -n "$line" ]; do
 done <"$scenario"
 
 if [ "$failed" -ne 0 ]; then
+    if kill -0 "$program_pid" 2>/dev/null; then
+        echo "--- What AT-SPI shows of the program (role | name | states | actions):" >&2
+        "$(dirname "$0")/atspi-client.py" "$program_pid" tree >&2 || true
+    fi
     echo "--- The program's output:" >&2
     cat "$scratch/program.log" >&2
 fi
