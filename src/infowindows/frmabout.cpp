@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -219,10 +220,14 @@ void frmAbout::keyPressOn(MouseLabel *link, int button)
 {
     // Pops a menu up under the link's left edge, as a press there would.
     const float y = twipsFromPixels(link->height());
+    // From the keyboard, the menu opens on its default item, which a screen
+    // reader then reads; the mouse's menu opens with none.
+    menuFromKeyboard = true;
     if (link == lblEmail)
         lblEmail_MouseDown(button, 0, 0, y);
     else
         lblWebSite_MouseDown(button, 0, 0, y);
+    menuFromKeyboard = false;
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)
@@ -248,6 +253,8 @@ void frmAbout::popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, 
     // The default item is drawn in bold. exec() returns once the chosen
     // item's handler has run.
     menu->setDefaultAction(defaultItem);
+    if (menuFromKeyboard)
+        QTimer::singleShot(0, menu, [menu, defaultItem] { menu->setActiveAction(defaultItem); });
     menu->exec(control->mapToGlobal(QPointF(pixelsFromTwips(x), pixelsFromTwips(y))).toPoint());
 }
 

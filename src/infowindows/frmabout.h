@@ -53,6 +53,8 @@ private:
     void M_GotoWebSite_Click();
     void M_CopyWebSite_Click();
 
+    bool menuFromKeyboard = false;
+
     QLabel *lblProductName = nullptr;
     QLabel *lblName = nullptr;
     MouseLabel *lblEmail = nullptr;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -128,6 +129,22 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    // Tabbed into, QLineEdit selects the whole text, and for an empty one
+    // tells assistive technologies that its caret moved all the same; Orca
+    // then takes the box for the focus without saying so. There is nothing to
+    // select.
+    const bool selectsAll = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                            event->reason() == Qt::ShortcutFocusReason;
+    if (selectsAll && text().isEmpty()) {
+        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 QMenu *TextBox::createContextMenu()
