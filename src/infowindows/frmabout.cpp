@@ -9,6 +9,7 @@
 #include "toolkit/linkopener.h"
 #include "toolkit/mouselabel.h"
 #include "toolkit/popupmenu.h"
+#include "toolkit/taskbar.h"
 #include "toolkit/twips.h"
 #include "toolkit/versioninfo.h"
 
@@ -101,6 +102,7 @@ frmAbout::frmAbout(QWidget *parent)
     // Once the product line is in place.
     fitCaptions(this);
     centreOnOwner();
+    keepOutOfTaskbar(*this);
 }
 
 frmAbout::~frmAbout() = default;
