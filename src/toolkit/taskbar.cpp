@@ -11,21 +11,20 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#endif
-
-#if QT_CONFIG(xcb)
 
 namespace {
 
 // libxcb's own types, as its protocol headers define them: the program links
 // no libxcb of its own, and finds it at run time where Qt's X11 platform has
-// loaded it already.
+// loaded it already. The cookies are only handed back to libxcb.
 struct AtomCookie
 {
+    // cppcheck-suppress unusedStructMember
     unsigned int sequence;
 };
 struct VoidCookie
 {
+    // cppcheck-suppress unusedStructMember
     unsigned int sequence;
 };
 struct AtomReply
