@@ -4,24 +4,27 @@
 #
 # Runs a Windows program built here under wine, as ctest and the Windows
 # scripts do:
-#   wine-run.sh [--qt QT-DIR] [--prefix WINE-PREFIX] PROGRAM [ARGUMENT...]
+#   wine-run.sh [--qt QT-DIR] [--prefix WINE-PREFIX] [--log-pixels DPI] PROGRAM [ARGUMENT...]
 # The program finds the DLLs of the cross-built Qt and of MinGW's C++
 # runtime on its path, and gets the QT_ variables, which wine otherwise keeps
 # from Windows programs. The wine prefix (default ~/.cache/quorvel/wine) is
-# made on first use, with web and mail links going nowhere.
+# made on first use, with web and mail links going nowhere. --log-pixels sets
+# the prefix's display scale, in dots per inch (96 is 100 %).
 set -euo pipefail
 
 qt=
+log_pixels=
 prefix=${WINEPREFIX:-${QUORVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}/wine}
 while [ $# -gt 0 ]; do
     case $1 in
     --qt) qt=$2 && shift 2 ;;
     --prefix) prefix=$2 && shift 2 ;;
+    --log-pixels) log_pixels=$2 && shift 2 ;;
     *) break ;;
     esac
 done
 [ $# -gt 0 ] || {
-    echo "usage: $0 [--qt QT-DIR] [--prefix WINE-PREFIX] PROGRAM [ARGUMENT...]" >&2
+    echo "usage: $0 [--qt QT-DIR] [--prefix WINE-PREFIX] [--log-pixels DPI] PROGRAM [ARGUMENT...]" >&2
     exit 2
 }
 command -v wine >/dev/null || {
@@ -84,5 +87,9 @@ if [ ! -f "$prefix/.quorvel-ready" ]; then
         fi
         wineserver --wait
     ) 9>"$prefix.lock"
+fi
+# Read by each program as it starts.
+if [ -n "$log_pixels" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$log_pixels" /f >/dev/null 2>&1
 fi
 exec wine "$@"

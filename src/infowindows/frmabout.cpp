@@ -9,8 +9,10 @@
 #include "toolkit/linkopener.h"
 #include "toolkit/mouselabel.h"
 #include "toolkit/popupmenu.h"
+#include "toolkit/taskbar.h"
 #include "toolkit/twips.h"
 #include "toolkit/versioninfo.h"
+#include "toolkit/windowframe.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -108,6 +110,7 @@ frmAbout::frmAbout(QWidget *parent)
     // Once the product line is in place.
     fitCaptions(this);
     centreOnOwner();
+    keepOutOfTaskbar(*this);
 }
 
 frmAbout::~frmAbout() = default;
@@ -180,10 +183,11 @@ void frmAbout::centreOnOwner()
     // The outer frames, title bars included, share their centre. Not shown
     // yet, this window has no frame: it will get one like its owner's. Placed
     // before it is shown, the position is its frame's.
-    const QRect ownerFrame = owner->frameGeometry();
-    const QSize outer = size() + (ownerFrame.size() - owner->size());
-    move(ownerFrame.topLeft() +
-         QPoint((ownerFrame.width() - outer.width()) / 2, (ownerFrame.height() - outer.height()) / 2));
+    const WindowFrame ownerFrame(*owner);
+    const QRectF ownerOuter = ownerFrame.outer();
+    const QSizeF outer = ownerFrame.outerSize(size());
+    move(ownerFrame.positionFor(ownerOuter.topLeft() + QPointF((ownerOuter.width() - outer.width()) / 2,
+                                                               (ownerOuter.height() - outer.height()) / 2)));
 }
 
 void frmAbout::connectHandlers()

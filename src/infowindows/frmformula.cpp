@@ -9,6 +9,7 @@
 #include "toolkit/lineshape.h"
 #include "toolkit/spokendrawing.h"
 #include "toolkit/twips.h"
+#include "toolkit/windowframe.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -52,12 +53,6 @@ LineShape *createLine(QWidget *parent, const char *name, int x1, int y1, int x2,
     line->setObjectName(QLatin1String(name));
     line->setPoints(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2));
     return line;
-}
-
-int wholePixelsFromTwips(float twips)
-{
-    // Half a pixel goes to the even neighbour.
-    return static_cast<int>(std::lrint(pixelsFromTwips(twips)));
 }
 
 } // namespace
@@ -137,17 +132,19 @@ void frmFormula::Form_Load(const QWidget &mainWindow)
 {
     // Positions are taken on the main window's screen, from its top-left corner.
     const QRect screen = mainWindow.screen()->geometry();
-    const QRect mainFrame = mainWindow.frameGeometry();
+    const WindowFrame mainFrame(mainWindow);
+    const QRectF mainOuter = mainFrame.outer();
     // Not shown yet, this window has no frame: it will get one like the main
     // window's, whose outer size counts its frame in.
-    const QSize ownOuter = size() + (mainFrame.size() - mainWindow.size());
+    const QSizeF ownOuter = mainFrame.outerSize(size());
 
-    const WindowTwips main{twipsFromPixels(mainFrame.x() - screen.x()), twipsFromPixels(mainFrame.y() - screen.y()),
-                           twipsFromPixels(mainFrame.width()), twipsFromPixels(mainFrame.height())};
+    const WindowTwips main{twipsFromPixels(mainOuter.x() - screen.x()), twipsFromPixels(mainOuter.y() - screen.y()),
+                           twipsFromPixels(mainOuter.width()), twipsFromPixels(mainOuter.height())};
     // The designed position is the screen's top-left corner.
     const WindowTwips own{0.0F, 0.0F, twipsFromPixels(ownOuter.width()), twipsFromPixels(ownOuter.height())};
     const Position position = placeBeside(main, own, twipsFromPixels(screen.width()));
-    move(screen.x() + wholePixelsFromTwips(position.left), screen.y() + wholePixelsFromTwips(position.top));
+    move(mainFrame.positionFor(QPointF(screen.topLeft()) +
+                               QPointF(pixelsFromTwips(position.left), pixelsFromTwips(position.top))));
 }
 
 frmFormula::Position frmFormula::placeBeside(const WindowTwips &main, const WindowTwips &own, float screenWidth)

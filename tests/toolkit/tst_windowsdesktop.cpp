@@ -2,8 +2,11 @@
 // Copyright (C) 2026 The Quorvel developers
 //
 // What the toolkit does differently on Windows, on Qt's windows platform:
-// links go to the shell, the clipboard is the system's, and the designed
-// font is chosen among Windows' own fonts.
+// links go to the shell, the clipboard is the system's, the designed font is
+// chosen among Windows' own fonts, and windows are placed by the frames
+// Windows draws.
+#include "infowindows/frmformula.h"
+#include "mainwindow/frmbasic.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
@@ -18,11 +21,16 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <qt_windows.h>
+
+#include <dwmapi.h>
+
+#include <memory>
 
 class TestWindowsDesktop : public QObject
 {
@@ -36,6 +44,8 @@ private slots:
     void copyLeavesOnlyTheText();
     void designedFontScalesAndCarriesGreek_data();
     void designedFontScalesAndCarriesGreek();
+    void formulaWindowOpensBesideTheMainWindow_data();
+    void formulaWindowOpensBesideTheMainWindow();
 
 private:
     void handLinksTo(const QString &scheme, const QString &command);
@@ -54,6 +64,27 @@ bool underWine()
 {
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// A window's outer frame in physical pixels, as another program sees it:
+// the frame Windows draws, or where the desktop window manager reports none
+// (as in wine), the window rectangle.
+RECT outerFrame(const QWidget &window)
+{
+    const auto handle = reinterpret_cast<HWND>(window.winId());
+    RECT frame{};
+    if (FAILED(DwmGetWindowAttribute(handle, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)))
+        GetWindowRect(handle, &frame);
+    return frame;
+}
+
+QString rectText(const RECT &rect)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.left)
+        .arg(rect.top)
+        .arg(rect.right - rect.left)
+        .arg(rect.bottom - rect.top);
 }
 } // namespace
 
@@ -185,6 +216,50 @@ void TestWindowsDesktop::designedFontScalesAndCarriesGreek()
     const QFontMetricsF metrics(font);
     for (const QChar letter : QStringLiteral("ΏΪΫώϊϋΣσςΠΕΤΔ"))
         QVERIFY2(metrics.inFontUcs4(letter.unicode()), qPrintable(info.family() + QLatin1Char(' ') + letter));
+}
+
+void TestWindowsDesktop::formulaWindowOpensBesideTheMainWindow_data()
+{
+    QTest::addColumn<bool>("mainAtTheRight");
+    QTest::newRow("room on the right: right of the main window") << false;
+    QTest::newRow("no room on the right: left of it") << true;
+}
+
+// Qt's own frame geometry on Windows leaves out resize borders that it takes
+// to be invisible; where they are not (wine), windows placed by it stand
+// too close.
+void TestWindowsDesktop::formulaWindowOpensBesideTheMainWindow()
+{
+    QFETCH(bool, mainAtTheRight);
+    frmBasic main;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    main.move(mainAtTheRight ? screen.right() - main.width() - 40 : screen.left() + 40, screen.top() + 150);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // The run names the scale it is made for, so that it cannot pass at another.
+    const UINT dpi = GetDpiForWindow(reinterpret_cast<HWND>(main.winId()));
+    if (qEnvironmentVariableIsSet("QUORVEL_EXPECTED_DPI"))
+        QCOMPARE(int(dpi), qEnvironmentVariableIntValue("QUORVEL_EXPECTED_DPI"));
+
+    const auto formula = std::make_unique<frmFormula>(main);
+    formula->show();
+    QVERIFY(QTest::qWaitForWindowExposed(formula.get()));
+    const RECT mainFrame = outerFrame(main);
+    const RECT formulaFrame = outerFrame(*formula);
+    const QString frames =
+        QStringLiteral("at %1 DPI main %2, formula %3").arg(dpi).arg(rectText(mainFrame), rectText(formulaFrame));
+    qInfo("%s", qPrintable(frames));
+
+    // 150 twips; a pixel is 1440 / dpi twips. Qt places windows on whole
+    // device-independent pixels: at a scale that is no whole number, some
+    // physical pixels cannot be reached and the next one is taken.
+    const int gap = MulDiv(150, int(dpi), 1440);
+    const int slack = dpi % 96 == 0 ? 0 : 1;
+    const int measuredGap = mainAtTheRight ? mainFrame.left - formulaFrame.right : formulaFrame.left - mainFrame.right;
+    QVERIFY2(qAbs(measuredGap - gap) <= slack, qPrintable(frames));
+    // The same mid-line, to a pixel.
+    const int midLinesTwice = (formulaFrame.top + formulaFrame.bottom) - (mainFrame.top + mainFrame.bottom);
+    QVERIFY2(qAbs(midLinesTwice) <= 2, qPrintable(frames));
 }
 
 QTEST_MAIN(TestWindowsDesktop)
