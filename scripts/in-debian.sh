@@ -94,6 +94,7 @@ if [ ! -d "$root" ]; then
     # In a mount namespace of its own, so that nothing it mounts stays behind
     # if it is stopped. The stable suites get their updates and security
     # archives; downloaded packages are not kept in the root.
+    # shellcheck disable=SC2016 # the hook's $1 is mmdebstrap's
     unshare --mount --propagation private -- \
         mmdebstrap --mode=root --variant=apt --include=git --components=main \
         --aptopt='Acquire::Languages "none"' \
@@ -117,6 +118,7 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 # namespace, and the command is the process namespace's init's only child,
 # whose end kills whatever it left running. The trap unmounts as soon as the
 # command ends, before those processes are gone.
+# shellcheck disable=SC2016 # expanded by the inner shell
 TERM=${TERM:-dumb} CI=${CI:-} unshare --mount --pid --fork --kill-child --propagation private -- bash -euo pipefail -c '
 root=$1
 shift
