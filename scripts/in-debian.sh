@@ -26,6 +26,9 @@
 # clean one (PATH, HOME, TERM, LANG and CI only); give it more with
 # "env NAME=VALUE COMMAND". Runs of the same root wait for each other.
 set -euo pipefail
+# Read whole before any of it runs: a checkout that changes this file while a
+# run goes on (a long one: a build and every test) leaves that run as it was.
+{
 
 usage() {
     sed -n '5,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
@@ -144,3 +147,5 @@ chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/us
     /bin/sh -c "cd /src/quorvel && exec \"\$@\"" sh "$@" || status=$?
 exit "$status"
 ' in-debian "$root" "$@"
+exit
+}
