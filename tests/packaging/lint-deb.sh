@@ -34,8 +34,8 @@ if ! readelf --notes "$startfile" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK
 fi
 # Newer hardening-checks look for ARM's branch protection on every
 # architecture; it is judged only on the one that has it.
-if [ "$(dpkg-deb --field "$deb" Architecture)" != arm64 ] &&
-    hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+help=$(hardening-check --help 2>&1 || true)
+if [ "$(dpkg-deb --field "$deb" Architecture)" != arm64 ] && [[ "$help" == *--nobranchprotection* ]]; then
     options+=(--nobranchprotection)
 fi
 # Fortification checks a copy only where the size of its destination is
