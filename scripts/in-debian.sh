@@ -63,7 +63,7 @@ commit=$(git -C "$repo" rev-parse --verify "${QUORVEL_COMMIT:-HEAD}^{commit}")
 # Making a root, mounting and chroot need root; sudo keeps the caller's cache
 # folder and commit, which root's own HOME would not give.
 if [ "$(id -u)" -ne 0 ]; then
-    exec sudo QUORVEL_CACHE_DIR="$cache" QUORVEL_COMMIT="$commit" CI="${CI:-}" TERM="${TERM:-dumb}" \
+    exec sudo env QUORVEL_CACHE_DIR="$cache" QUORVEL_COMMIT="$commit" CI="${CI:-}" TERM="${TERM:-dumb}" \
         "$here/in-debian.sh" "$suite" "$@"
 fi
 
