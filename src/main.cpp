@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "mainwindow/frmbasic.h"
 #include "resources/qttranslation.h"
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/desktopsession.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed desktop entry, for their icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     installQtTranslation(*app);
+    AccessibleFactory::install();
     frmBasic window;
     window.show();
     return QApplication::exec();

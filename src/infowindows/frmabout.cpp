@@ -8,11 +8,14 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
 #include "toolkit/mouselabel.h"
+#include "toolkit/popupmenu.h"
 #include "toolkit/twips.h"
 #include "toolkit/versioninfo.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -78,6 +81,9 @@ MouseLabel *createLink(QWidget *parent, const char *name, const QString &address
     link->setToolTip(toolTip);
     link->setAccessibleName(address);
     link->setAccessibleDescription(toolTip);
+    link->setAccessibleRole(QAccessible::Link);
+    // Reached with Tab; a click leaves the focus where it was.
+    link->setFocusPolicy(Qt::TabFocus);
     return link;
 }
 
@@ -96,6 +102,7 @@ frmAbout::frmAbout(QWidget *parent)
 {
     createControls();
     connectHandlers();
+    connectAccessibleActions();
     Form_Load();
     // Once the product line is in place.
     fitCaptions(this);
@@ -143,11 +150,11 @@ void frmAbout::createControls()
 
     // Top-level menus that the window never shows as a menu bar: they pop up
     // over the links.
-    M_Email = new QMenu(QStringLiteral("Email"), this);
+    M_Email = new PopupMenu(QStringLiteral("Email"), this);
     M_Email->setObjectName(QStringLiteral("M_Email"));
     M_SendEMail = createItem(M_Email, "M_SendEMail", QStringLiteral("Αποστολή μηνύματος"));
     M_CopyEMail = createItem(M_Email, "M_CopyEMail", QStringLiteral("Αντιγραφή διεύθυνσης"));
-    M_WebSite = new QMenu(QStringLiteral("WebSite"), this);
+    M_WebSite = new PopupMenu(QStringLiteral("WebSite"), this);
     M_WebSite->setObjectName(QStringLiteral("M_WebSite"));
     M_GotoWebSite = createItem(M_WebSite, "M_GotoWebSite", QStringLiteral("Μετάβαση στη διεύθυνση"));
     M_CopyWebSite = createItem(M_WebSite, "M_CopyWebSite", QStringLiteral("Αντιγραφή διεύθυνσης"));
@@ -188,6 +195,54 @@ void frmAbout::connectHandlers()
     connect(M_CopyWebSite, &QAction::triggered, this, &frmAbout::M_CopyWebSite_Click);
 }
 
+void frmAbout::connectAccessibleActions()
+{
+    // The menu opens once the action has answered: its own event loop would
+    // hold the answer until it closes.
+    const auto menuAt = [this](MouseLabel *link) {
+        QMetaObject::invokeMethod(
+            this, [this, link] { keyPressOn(link, RightButton); }, Qt::QueuedConnection);
+    };
+    lblEmail->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(), [this] { keyPressOn(lblEmail, LeftButton); },
+        QStringLiteral("Enter"));
+    lblEmail->addAccessibleAction(
+        QAccessibleActionInterface::showMenuAction(), [menuAt, this] { menuAt(lblEmail); }, QStringLiteral("Menu"));
+    lblWebSite->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(), [this] { keyPressOn(lblWebSite, LeftButton); },
+        QStringLiteral("Enter"));
+    lblWebSite->addAccessibleAction(
+        QAccessibleActionInterface::showMenuAction(), [menuAt, this] { menuAt(lblWebSite); }, QStringLiteral("Menu"));
+}
+
+void frmAbout::keyPressOn(MouseLabel *link, int button)
+{
+    // Pops a menu up under the link's left edge, as a press there would.
+    const float y = twipsFromPixels(link->height());
+    if (link == lblEmail)
+        lblEmail_MouseDown(button, 0, 0, y);
+    else
+        lblWebSite_MouseDown(button, 0, 0, y);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    MouseLabel *link = lblEmail->hasFocus() ? lblEmail : lblWebSite->hasFocus() ? lblWebSite : nullptr;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (link != nullptr && modifiers == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
+        keyPressOn(link, LeftButton);
+        return;
+    }
+    const bool menuKey = (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    if (link != nullptr && menuKey) {
+        keyPressOn(link, RightButton);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void frmAbout::popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y)
 {
     // The default item is drawn in bold. exec() returns once the chosen
@@ -200,6 +255,8 @@ void frmAbout::Form_Load()
 {
     lblProductName->setText(productLine(VersionInfo::application()));
     lblProductName->setAccessibleName(lblProductName->text());
+    // What a screen reader says of the window as it opens, after its caption.
+    setAccessibleDescription(lblProductName->text());
     const QCursor hand(imgCursorPoint->pixmap(), HandHotSpot.x(), HandHotSpot.y());
     lblEmail->setCursor(hand);
     lblWebSite->setCursor(hand);

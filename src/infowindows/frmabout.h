@@ -30,11 +30,19 @@ public:
     // LinkOpener hands it to the desktop as a URI.
     static QString mailLink(const QString &address, const QString &subject);
 
+protected:
+    // Enter and Space on a link do what a left press does; the Menu key and
+    // Shift+F10 what a right press does. Escape closes the window, the
+    // keyboard's way out besides the window manager's.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
+    void connectAccessibleActions();
     void connectHandlers();
     void placeLink(MouseLabel *link);
     void centreOnOwner();
+    void keyPressOn(MouseLabel *link, int button);
     void popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y);
 
     void Form_Load();

@@ -3,9 +3,11 @@
 #include "infowindows/frmformula.h"
 
 #include "resources/pictures.h"
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/lineshape.h"
+#include "toolkit/spokendrawing.h"
 #include "toolkit/twips.h"
 
 #include <QLabel>
@@ -24,6 +26,8 @@ constexpr QRect Label3 = rectFromTwips(3720, 240, 255, 255);
 constexpr QRect Label4 = rectFromTwips(120, 840, 3975, 255);
 constexpr QRect Label6 = rectFromTwips(120, 1320, 4095, 975);
 constexpr QRect Label5 = rectFromTwips(120, 2520, 2895, 975);
+// Over the fraction's labels and lines, from Label1's top to Label4's bottom.
+constexpr QRect Fraction = rectFromTwips(120, 90, 3975, 1005);
 } // namespace Layout
 
 // The room left between the two windows.
@@ -91,11 +95,12 @@ void frmFormula::createControls()
                                         "μήνες έχουμε ένα έτος)."),
                          Layout::Label6, Qt::AlignLeft);
     Label6->setWordWrap(true);
+    // Qt draws the carriage return of each line break as nothing.
     Label5 = createLabel(this, "Label5",
-                         QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο :\n"
-                                        "Κλάδος ΠΕ : 21\n"
-                                        "Κλάδος ΤΕ : 22\n"
-                                        "Κλάδος ΔΕ : 28\n"
+                         QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο :\r\n"
+                                        "Κλάδος ΠΕ : 21\r\n"
+                                        "Κλάδος ΤΕ : 22\r\n"
+                                        "Κλάδος ΔΕ : 28\r\n"
                                         "Πρωτοβάθμια εκπαίδευση : 25"),
                          Layout::Label5, Qt::AlignLeft);
 
@@ -103,7 +108,29 @@ void frmFormula::createControls()
     Line2 = createLine(this, "Line2", 3240, 240, 3480, 480);
     Line3 = createLine(this, "Line3", 3240, 480, 3480, 240);
     Line4 = createLine(this, "Line4", 120, 720, 4080, 720);
+    makeReadable();
     fitCaptions(this);
+}
+
+void frmFormula::makeReadable()
+{
+    // A screen reader reads the drawn fraction as one sentence, which says
+    // "over" and "times", where the bars and the cross are only lines; its
+    // labels would read as four unrelated lines.
+    Fraction = new SpokenDrawing(QStringLiteral("Διδακτικές ώρες διά υποχρεωτικό εβδομαδιαίο ωράριο, επί 6, "
+                                                "και το γινόμενο διά 25"),
+                                 this);
+    Fraction->setObjectName(QStringLiteral("Fraction"));
+    Fraction->setGeometry(Layout::Fraction);
+    for (QLabel *part : {Label1, Label2, Label3, Label4})
+        AccessibleFactory::hide(part);
+    // The fraction, then the texts, each read when Tab reaches it: nothing else
+    // here takes the focus.
+    for (QLabel *text : {Label6, Label5})
+        text->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(Fraction, Label6);
+    setTabOrder(Label6, Label5);
+    Fraction->setFocus();
 }
 
 void frmFormula::Form_Load(const QWidget &mainWindow)

@@ -9,9 +9,11 @@
 
 class LineShape;
 class QLabel;
+class SpokenDrawing;
 
 // How the conversion works, as a drawn fraction, a paragraph and the weekly
 // hours of the four sections. Fixed texts and lines only: it computes nothing.
+// A screen reader hears the fraction as one sentence, then each text by Tab.
 // It places itself beside the main window once, when it is created, and is
 // destroyed when closed.
 class frmFormula : public QWidget
@@ -47,6 +49,7 @@ public:
 
 private:
     void createControls();
+    void makeReadable();
     void Form_Load(const QWidget &mainWindow);
 
     QLabel *Label1 = nullptr;
@@ -59,4 +62,5 @@ private:
     LineShape *Line2 = nullptr;
     LineShape *Line3 = nullptr;
     LineShape *Line4 = nullptr;
+    SpokenDrawing *Fraction = nullptr;
 };

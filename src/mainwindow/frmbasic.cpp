@@ -10,6 +10,7 @@
 #include "infowindows/frmformula.h"
 #include "mainwindow/dragarithmetic.h"
 #include "resources/pictures.h"
+#include "toolkit/announcer.h"
 #include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/framebox.h"
@@ -19,6 +20,7 @@
 #include "toolkit/textbox.h"
 #include "toolkit/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -81,6 +84,16 @@ const QString DaysMeaning = QStringLiteral("Μέρες προϋπηρεσίας"
 const std::array<QString, 5> SectionCaptions{QString(), QStringLiteral("ΠΕ"), QStringLiteral("ΤΕ"),
                                              QStringLiteral("ΔΕ"), QStringLiteral("1βάθμια")};
 
+// Keys, as the descriptions name them.
+const QString DescribedKeys = QStringLiteral(
+    "Στο πλαίσιο των ωρών: βέλη πάνω και κάτω, ώρες ±1· Ctrl και βέλη πάνω και κάτω, μέρες ±1· Page Up και "
+    "Page Down, μήνες ±1· Ctrl και Page Up ή Page Down, χρόνια ±1. F1: τύπος υπολογισμού. F2: πληροφορίες.");
+
+// One unit of a word drag, in twips of travel.
+constexpr float TwipsPerUnit = 60.0F;
+// Where a press beside the track's centre steps by one hour.
+constexpr float OneHourOffset = 7.5F;
+
 // The slider's limits for the hours.
 constexpr std::int32_t LeastHours = 0;
 constexpr std::int32_t MostHours = 99999;
@@ -92,6 +105,12 @@ constexpr std::int32_t MostMonths = 11;
 QString numberText(std::int32_t value)
 {
     return QString::fromStdString(plainDigits(value));
+}
+
+// "1 μέρα", "2 μέρες": a figure as it is said.
+QString counted(const QString &figure, const QString &one, const QString &many)
+{
+    return figure + QLatin1Char(' ') + (figure == QStringLiteral("1") ? one : many);
 }
 
 // A figure label's number; the empty caption, before the first calculation,
@@ -244,8 +263,7 @@ void frmBasic::createControls()
     txtHours->setFont(classicFont(LargeFontPoints));
     txtHours->setUserMaxLength(5);
     txtHours->setAccessibleName(lblHours->title());
-    txtHours->setAccessibleDescription(
-        QStringLiteral("Τα βέλη πάνω και κάτω αυξάνουν ή μειώνουν τις διδακτικές ώρες κατά μία ώρα"));
+    txtHours->setAccessibleDescription(DescribedKeys);
     // The designed end points are replaced by Form_Load.
     linBar = new LineShape(QColor(255, 255, 0), lblHours);
     linBar->setObjectName(QStringLiteral("linBar"));
@@ -298,6 +316,7 @@ void frmBasic::createControls()
                             QStringLiteral("Πατήστε στο εικονίδιο για να εμφανιστεί ο τύπος υπολογισμού"));
     imgInfo->setGeometry(Layout::imgInfo);
     imgInfo->setAccessibleDescription(imgInfo->toolTip() + QStringLiteral(" (ή πατήστε F1)"));
+    imgAbout->setAccessibleDescription(imgAbout->toolTip() + QStringLiteral(" (ή πατήστε F2)"));
 
     // The designed tab order: the sections, the hours, Calculate, Automatic.
     setTabOrder(optSection[1], optSection[2]);
@@ -310,23 +329,48 @@ void frmBasic::createControls()
     // control created; focusing a section does not choose it.
     optSection[1]->setFocus();
 
-    fitCaptions(this, {{lblYears2, {YearsDragging}}, {lblMonths2, {MonthsDragging}}, {lblDays2, {DaysDragging}}});
+    // The figures are measured at the widest each shows (the ceilings' years,
+    // the most months and days), beside the words in one size; the four
+    // sections share one size too.
+    fitCaptions(
+        this,
+        {{lblYears, {QStringLiteral("95")}}, {lblMonths, {QStringLiteral("11")}}, {lblDays, {QStringLiteral("25")}}},
+        {{lblYears, lblYears2, lblMonths, lblMonths2, lblDays, lblDays2},
+         {optSection[1], optSection[2], optSection[3], optSection[4]}});
+    restingWordFont = lblDays2->font();
+
+    announcer = new Announcer(this);
+    announcer->setObjectName(QStringLiteral("announcer"));
+    newsTimer = new QTimer(this);
+    newsTimer->setSingleShot(true);
+    newsTimer->setInterval(0);
 }
 
 void frmBasic::connectHandlers()
 {
     txtHours->setKeyPressFilter([this](int &keyAscii) { txtHours_KeyPress(keyAscii); });
+    // Before the box: it would take Ctrl+Up and Ctrl+Down for moves of its cursor.
+    txtHours->installEventFilter(this);
     connect(txtHours, &QLineEdit::textChanged, this, &frmBasic::txtHours_Change);
     connect(optSectionGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
             optSection_Click(index);
     });
     connect(chkAlwaysCalculate, &QCheckBox::toggled, this, &frmBasic::chkAlwaysCalculate_Click);
-    connect(cmdCalculate, &QPushButton::clicked, this, &frmBasic::cmdCalculate_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, [this] {
+        // Asked for, the result is said even where it stays the same.
+        serviceToTell = true;
+        cmdCalculate_Click();
+        tellLater();
+    });
     connect(imgInfo, &MouseLabel::click, this, &frmBasic::imgInfo_Click);
     connect(imgAbout, &MouseLabel::click, this, &frmBasic::imgAbout_Click);
-    // The keyboard's way to the formula, from anywhere in the window.
+    // The keyboard's ways to the formula and the about window, from anywhere
+    // in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &frmBasic::imgInfo_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this, &frmBasic::imgAbout_Click);
+    connect(newsTimer, &QTimer::timeout, this, &frmBasic::tellNews);
+    connectAccessibleActions();
 
     connect(lblBar, &MouseLabel::mouseDown, this, &frmBasic::lblBar_MouseDown);
     connect(lblBar, &MouseLabel::mouseMove, this, &frmBasic::lblBar_MouseMove);
@@ -367,19 +411,168 @@ void frmBasic::keyPressEvent(QKeyEvent *event)
         cmdCalculate->click();
         return;
     }
-    // The hours box leaves Up and Down to the window: they step the hours as
-    // the signs do, for those who work without a mouse.
-    if (txtHours->hasFocus() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (event->key() == Qt::Key_Up) {
-            lblPlus_MouseDown(1, 0, 0, 0);
-            return;
-        }
-        if (event->key() == Qt::Key_Down) {
-            lblMinus_MouseDown(1, 0, 0, 0);
-            return;
-        }
-    }
+    if (keyStepsService(event))
+        return;
     QWidget::keyPressEvent(event);
+}
+
+bool frmBasic::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtHours && event->type() == QEvent::KeyPress && keyStepsService(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmBasic::keyStepsService(const QKeyEvent *event)
+{
+    // The hours box leaves these keys to the window, and so does a word that
+    // took the focus from an assistive technology: for those who work without
+    // a mouse, they step the hours as the signs do, and the service as the
+    // words' drags do.
+    MouseLabel *focusedWord = nullptr;
+    for (MouseLabel *word : {lblYears2, lblMonths2, lblDays2}) {
+        if (word->hasFocus())
+            focusedWord = word;
+    }
+    if (!txtHours->hasFocus() && focusedWord == nullptr)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int direction = event->key() == Qt::Key_Up ? 1 : -1;
+        if (plain && direction > 0)
+            lblPlus_MouseDown(1, 0, 0, 0);
+        else if (plain)
+            lblMinus_MouseDown(1, 0, 0, 0);
+        else if (control)
+            stepWord(lblDays2, direction);
+        else
+            return false;
+        return true;
+    }
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const int direction = event->key() == Qt::Key_PageUp ? 1 : -1;
+        if (!plain && !control)
+            return false;
+        stepWord(control ? lblYears2 : lblMonths2, direction);
+        return true;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (focusedWord == nullptr || !plain)
+            return false;
+        stepWord(focusedWord, event->key() == Qt::Key_Right ? 1 : -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmBasic::connectAccessibleActions()
+{
+    lblPlus->setAccessibleRole(QAccessible::Button);
+    lblPlus->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(), [this] { lblPlus_MouseDown(1, 0, 0, 0); }, QStringLiteral("Up"));
+    lblMinus->setAccessibleRole(QAccessible::Button);
+    lblMinus->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(), [this] { lblMinus_MouseDown(1, 0, 0, 0); }, QStringLiteral("Down"));
+    lblBar->setAccessibleRole(QAccessible::Slider);
+    lblBar->addAccessibleAction(QAccessibleActionInterface::increaseAction(), [this] { stepTrack(1); });
+    lblBar->addAccessibleAction(QAccessibleActionInterface::decreaseAction(), [this] { stepTrack(-1); });
+    const std::pair<MouseLabel *, QString> words[] = {{lblDays2, QStringLiteral("Ctrl+Up")},
+                                                      {lblMonths2, QStringLiteral("Page Up")},
+                                                      {lblYears2, QStringLiteral("Ctrl+Page Up")}};
+    for (const auto &[word, keys] : words) {
+        MouseLabel *adjuster = word;
+        QString down = keys;
+        down.replace(QStringLiteral("Up"), QStringLiteral("Down"));
+        adjuster->addAccessibleAction(
+            QAccessibleActionInterface::increaseAction(), [this, adjuster] { stepWord(adjuster, 1); }, keys);
+        adjuster->addAccessibleAction(
+            QAccessibleActionInterface::decreaseAction(), [this, adjuster] { stepWord(adjuster, -1); }, down);
+        // Focused, a word steps with Left and Right too; it is no tab stop.
+        adjuster->addAccessibleAction(QAccessibleActionInterface::setFocusAction(),
+                                      [adjuster] { adjuster->setFocus(Qt::OtherFocusReason); });
+        adjuster->setAccessibleDescription(adjuster->toolTip() + QStringLiteral(". Βέλη αριστερά και δεξιά, ή ") +
+                                           keys + QStringLiteral(" και ") + down + QStringLiteral(", ±1."));
+    }
+    // The windows open once the action has answered: the about window's own
+    // event loop would hold the answer until it closes.
+    imgInfo->setAccessibleRole(QAccessible::Button);
+    imgInfo->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(),
+        [this] { QMetaObject::invokeMethod(this, &frmBasic::imgInfo_Click, Qt::QueuedConnection); },
+        QStringLiteral("F1"));
+    imgAbout->setAccessibleRole(QAccessible::Button);
+    imgAbout->addAccessibleAction(
+        QAccessibleActionInterface::pressAction(),
+        [this] { QMetaObject::invokeMethod(this, &frmBasic::imgAbout_Click, Qt::QueuedConnection); },
+        QStringLiteral("F2"));
+}
+
+void frmBasic::stepTrack(int direction)
+{
+    // A press just beside the centre, held for one tick.
+    const float X = barCenterX - twipsFromPixels(lblBar->x()) + OneHourOffset * static_cast<float>(direction);
+    lblBar_MouseDown(1, 0, X, 0);
+    tmrBar_Timer();
+    lblBar_MouseUp(1, 0, X, 0);
+}
+
+void frmBasic::stepWord(MouseLabel *word, int units)
+{
+    // A press, a move of the units' travel and a release, as a drag makes them.
+    using Handler = void (frmBasic::*)(int, int, float, float);
+    struct Handlers
+    {
+        Handler down;
+        Handler move;
+        Handler up;
+    };
+    const Handlers handlers =
+        word == lblDays2
+            ? Handlers{&frmBasic::lblDays2_MouseDown, &frmBasic::lblDays2_MouseMove, &frmBasic::lblDays2_MouseUp}
+        : word == lblMonths2
+            ? Handlers{&frmBasic::lblMonths2_MouseDown, &frmBasic::lblMonths2_MouseMove, &frmBasic::lblMonths2_MouseUp}
+            : Handlers{&frmBasic::lblYears2_MouseDown, &frmBasic::lblYears2_MouseMove, &frmBasic::lblYears2_MouseUp};
+    const float travel = TwipsPerUnit * static_cast<float>(units);
+    (this->*handlers.down)(1, 0, 0, 0);
+    (this->*handlers.move)(1, 0, travel, 0);
+    (this->*handlers.up)(1, 0, travel, 0);
+}
+
+void frmBasic::tellLater()
+{
+    if (tmrBar->interval() == 0 && !adjusting)
+        newsTimer->start();
+}
+
+void frmBasic::tellNews()
+{
+    QStringList news;
+    if (hoursWritten) {
+        const QString hours = txtHours->text().isEmpty() ? QStringLiteral("0") : txtHours->text();
+        news.append(counted(hours, QStringLiteral("ώρα"), QStringLiteral("ώρες")));
+    }
+    const QString service =
+        lblYears->text().isEmpty()
+            ? QString()
+            : QStringList{counted(lblYears->text(), QStringLiteral("χρόνος"), QStringLiteral("χρόνια")),
+                          counted(lblMonths->text(), QStringLiteral("μήνας"), QStringLiteral("μήνες")),
+                          counted(lblDays->text(), QStringLiteral("μέρα"), QStringLiteral("μέρες"))}
+                  .join(QStringLiteral(", "));
+    if (!service.isEmpty() && (serviceToTell || service != serviceTold)) {
+        news.append(service);
+        serviceTold = service;
+    }
+    hoursWritten = false;
+    serviceToTell = false;
+    if (!news.isEmpty())
+        announcer->say(news.join(QStringLiteral(": ")));
 }
 
 void frmBasic::Form_Load()
@@ -453,6 +646,7 @@ void frmBasic::lblBar_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float 
 {
     linBar->setX(barCenterX);
     tmrBar->setInterval(0);
+    tellLater();
 }
 
 void frmBasic::tmrBar_Timer()
@@ -523,6 +717,8 @@ void frmBasic::writeHours(std::int32_t hours)
     // Runs txtHours_Change, and with it the calculation when automatic, before
     // it returns.
     txtHours->setText(numberText(hours));
+    hoursWritten = true;
+    tellLater();
 }
 
 void frmBasic::finishStep()
@@ -564,6 +760,7 @@ void frmBasic::cmdCalculate_Click()
     showFigure(lblDays, DaysMeaning, numberText(result->days));
     showFigure(lblMonths, MonthsMeaning, numberText(result->months));
     showFigure(lblYears, YearsMeaning, numberText(result->years));
+    tellLater();
 }
 
 void frmBasic::imgInfo_Click()
@@ -597,7 +794,19 @@ void frmBasic::startAdjusting(MouseLabel *word, const QString &draggingCaption, 
     startDays = figureShown(lblDays);
     startMonths = figureShown(lblMonths);
     startYears = figureShown(lblYears);
+    // The dragging caption is wider than the word; where the word's size
+    // leaves it no room, it alone is set smaller, for as long as it shows.
+    word->setFont(fittedFont(word, draggingCaption));
     word->setText(draggingCaption);
+    adjusting = true;
+}
+
+void frmBasic::stopAdjusting(MouseLabel *word, const QString &restingCaption)
+{
+    word->setText(restingCaption);
+    word->setFont(restingWordFont);
+    adjusting = false;
+    tellLater();
 }
 
 void frmBasic::lblDays2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -623,7 +832,7 @@ void frmBasic::lblDays2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*
 
 void frmBasic::lblDays2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblDays2->setText(DaysWord);
+    stopAdjusting(lblDays2, DaysWord);
 }
 
 void frmBasic::lblMonths2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -652,7 +861,7 @@ void frmBasic::lblMonths2_MouseMove(int Button, int /*Shift*/, float X, float /*
 
 void frmBasic::lblMonths2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblMonths2->setText(MonthsWord);
+    stopAdjusting(lblMonths2, MonthsWord);
 }
 
 void frmBasic::lblYears2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -681,7 +890,7 @@ void frmBasic::lblYears2_MouseMove(int Button, int /*Shift*/, float X, float /*Y
 
 void frmBasic::lblYears2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
-    lblYears2->setText(YearsWord);
+    stopAdjusting(lblYears2, YearsWord);
 }
 
 void frmBasic::UpdateHoursFromService()

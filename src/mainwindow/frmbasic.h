@@ -7,6 +7,7 @@
 // formula and about windows. It owns all state of the calculation; the hours
 // exist only as the text of txtHours, the service only as the three figures.
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 
+class Announcer;
 class FrameBox;
 class IntervalTimer;
 class LineShape;
@@ -23,6 +25,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class TextBox;
 class frmFormula;
 
@@ -38,6 +41,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Section tables are indexed by the option buttons' indices, 1 to 4.
@@ -45,6 +49,7 @@ private:
 
     void createControls();
     void connectHandlers();
+    void connectAccessibleActions();
     bool alwaysCalculate() const;
 
     void Form_Load();
@@ -84,6 +89,19 @@ private:
     void finishStep();
     // The result adjusters' shared press.
     void startAdjusting(MouseLabel *word, const QString &draggingCaption, float X);
+    void stopAdjusting(MouseLabel *word, const QString &restingCaption);
+
+    // The keyboard's and assistive technologies' ways to what the mouse does
+    // on the track and the words, through the mouse's own handlers.
+    void stepTrack(int direction);
+    void stepWord(MouseLabel *word, int units);
+    bool keyStepsService(const QKeyEvent *event);
+
+    // What changed in the last event, said once it is over: the hours the
+    // program wrote and the service, if it changed. While the mouse holds the
+    // track or a word, it waits for the release.
+    void tellLater();
+    void tellNews();
 
     // The window's state record.
     QString lastValidText;
@@ -131,4 +149,12 @@ private:
 
     // The one formula window while it is open; it destroys itself when closed.
     QPointer<frmFormula> formulaWindow;
+    // The words' font at rest, which their dragging captions may not share.
+    QFont restingWordFont;
+    Announcer *announcer = nullptr;
+    QTimer *newsTimer = nullptr;
+    bool hoursWritten = false;
+    bool serviceToTell = false;
+    bool adjusting = false;
+    QString serviceTold;
 };

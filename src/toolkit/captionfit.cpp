@@ -6,9 +6,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -100,16 +100,30 @@ bool allFit(const QList<Captioned> &group)
 
 } // namespace
 
-void fitCaptions(QWidget *window, const OtherCaptions &otherCaptions)
+void fitCaptions(QWidget *window, const OtherCaptions &otherCaptions, const SameSize &sameSize)
 {
-    // Grouped by container and designed font.
-    QMap<std::pair<const QWidget *, QString>, QList<Captioned>> groups;
+    // A font given in pixels has no point size to step.
+    const auto measured = [&](QWidget *control) {
+        return control->font().pointSizeF() > 0 ? captionsOf(control, otherCaptions) : QStringList();
+    };
+    QList<QList<Captioned>> groups;
+    QSet<const QWidget *> grouped;
+    for (const QList<QWidget *> &members : sameSize) {
+        QList<Captioned> group;
+        for (QWidget *control : members) {
+            grouped.insert(control);
+            QStringList captions = measured(control);
+            if (!captions.isEmpty())
+                group.append({control, std::move(captions)});
+        }
+        if (!group.isEmpty())
+            groups.append(group);
+    }
     const auto controls = window->findChildren<QWidget *>();
     for (QWidget *control : controls) {
-        QStringList captions = captionsOf(control, otherCaptions);
-        // A font given in pixels has no point size to step.
-        if (!captions.isEmpty() && control->font().pointSizeF() > 0)
-            groups[{control->parentWidget(), control->font().key()}].append({control, std::move(captions)});
+        QStringList captions = measured(control);
+        if (!grouped.contains(control) && !captions.isEmpty())
+            groups.append({{control, std::move(captions)}});
     }
     for (const QList<Captioned> &group : std::as_const(groups)) {
         QFont font = group.first().control->font();
@@ -119,4 +133,13 @@ void fitCaptions(QWidget *window, const OtherCaptions &otherCaptions)
                 member.control->setFont(font);
         }
     }
+}
+
+QFont fittedFont(const QLabel *label, const QString &caption)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() - PointStep >= LeastPoints &&
+           !linesFit(QFontMetrics(font), caption, label->contentsRect()))
+        font.setPointSizeF(font.pointSizeF() - PointStep);
+    return font;
 }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/lineshape.h"
 
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>
@@ -44,6 +45,8 @@ LineShape::LineShape(const QColor &color, QWidget *parent) : QWidget(parent), m_
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    // Decoration: what a line means is said by the window's words.
+    AccessibleFactory::install();
 }
 
 void LineShape::setPoints(float x1, float y1, float x2, float y2)

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // A straight line drawn on its container between two end points given in
-// twips. Mouse events pass through it to whatever lies beneath.
+// twips. Mouse events pass through it to whatever lies beneath, and
+// assistive technologies do not see it.
 class LineShape : public QWidget
 {
     Q_OBJECT

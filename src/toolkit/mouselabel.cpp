@@ -2,12 +2,25 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/mouselabel.h"
 
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/twips.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace {
+bool reportedButton(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+}
+} // namespace
 
 MouseLabel::MouseLabel(QWidget *parent) : QLabel(parent)
 {
+    AccessibleFactory::install();
     // Moves with no button held are reported too, with button code 0.
     setMouseTracking(true);
 }
@@ -24,12 +37,52 @@ int MouseLabel::shiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-void MouseLabel::mousePressEvent(QMouseEvent *event)
+void MouseLabel::addAccessibleAction(const QString &name, std::function<void()> action, const QString &keys)
+{
+    m_accessibleActions.append({name, std::move(action), keys});
+}
+
+QStringList MouseLabel::accessibleActionNames() const
+{
+    QStringList names;
+    for (const AccessibleAction &action : m_accessibleActions)
+        names.append(action.name);
+    return names;
+}
+
+QString MouseLabel::accessibleActionKeys(const QString &name) const
+{
+    for (const AccessibleAction &action : m_accessibleActions) {
+        if (action.name == name)
+            return action.keys;
+    }
+    return {};
+}
+
+void MouseLabel::triggerAccessibleAction(const QString &name) const
+{
+    for (const AccessibleAction &action : m_accessibleActions) {
+        if (action.name == name)
+            action.action();
+    }
+}
+
+void MouseLabel::press(const QMouseEvent *event)
 {
     // Qt grabs the mouse for the pressed widget until the last button is up.
     m_clickPending = event->button() == Qt::LeftButton;
     emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), twipsFromPixels(event->position().x()),
                    twipsFromPixels(event->position().y()));
+}
+
+void MouseLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (!reportedButton(event->button()))
+        return;
+    m_firstPressKept = true;
+    m_firstPressTime = event->timestamp();
+    m_firstPressPosition = event->globalPosition();
+    press(event);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent *event)
@@ -40,6 +93,8 @@ void MouseLabel::mouseMoveEvent(QMouseEvent *event)
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (!reportedButton(event->button()))
+        return;
     const bool clicked =
         m_clickPending && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_clickPending = false;
@@ -49,11 +104,44 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
         emit click();
 }
 
-void MouseLabel::mouseDoubleClickEvent(QMouseEvent * /*event*/)
+bool MouseLabel::secondPressOfOwnDoubleClick(const QMouseEvent *event) const
 {
+    // Qt pairs two presses by time and distance alone, wherever each lands;
+    // the pair is this label's only if its first press was this label's own.
+    if (!m_firstPressKept)
+        return false;
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const QPointF travel = event->globalPosition() - m_firstPressPosition;
+    const qreal distance = hints->mouseDoubleClickDistance();
+    return event->timestamp() - m_firstPressTime <= static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+           qAbs(travel.x()) <= distance && qAbs(travel.y()) <= distance;
+}
+
+void MouseLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!reportedButton(event->button()))
+        return;
+    const bool ownDoubleClick = secondPressOfOwnDoubleClick(event);
+    // Qt pairs no later press with this one.
+    m_firstPressKept = false;
+    if (!ownDoubleClick) {
+        press(event);
+        return;
+    }
     // QWidget's default treats the second press as another press; here it is
     // a double click only, whichever button made it, and its release is no
     // click.
     m_clickPending = false;
     emit dblClick();
+}
+
+void MouseLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "toolkit/textbox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -35,9 +37,10 @@ private:
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
-    // Runs before any handler connected later, so that the limit is back at
-    // the user's length by the time a handler looks at the box.
-    connect(this, &QLineEdit::textChanged, this, &TextBox::fitLengthLimit);
+    // QLineEdit's own length limit stays at its widest. It would cut the
+    // program's longer texts, and every change of it sets the text again,
+    // which is a change of its own, forgets the undo history and moves the
+    // cursor; the validator and room() hold the user to his length instead.
     setDragEnabled(false);
     setAcceptDrops(false);
     setValidator(new UserLengthValidator(this));
@@ -46,28 +49,28 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 void TextBox::setUserMaxLength(int length)
 {
     m_userMaxLength = length;
-    fitLengthLimit();
 }
 
 void TextBox::setText(const QString &text)
 {
-    // QLineEdit cuts any text to its limit, a program's write included: widen
-    // the limit for the write; fitLengthLimit narrows it again once the text is
-    // short enough.
     m_programText = text;
-    setMaxLength(std::max(m_userMaxLength, static_cast<int>(text.size())));
     QLineEdit::setText(text);
-    fitLengthLimit();
 }
 
-void TextBox::fitLengthLimit()
+int TextBox::room() const
 {
-    // Never below the current length: QLineEdit would cut the text.
-    const int limit = std::max(m_userMaxLength, static_cast<int>(text().size()));
-    // QLineEdit sets its text again on every setMaxLength, the same limit
-    // included, and so forgets what Undo in the context menu would undo.
-    if (limit != maxLength())
-        setMaxLength(limit);
+    // A text longer than the user's length, the program's, limits itself,
+    // as if it had been the limit.
+    const auto length = static_cast<int>(text().size());
+    return std::max(m_userMaxLength, length) - (length - static_cast<int>(selectedText().size()));
+}
+
+void TextBox::pasteWithinRoom()
+{
+    const QString clip = QApplication::clipboard()->text();
+    if (clip.isEmpty() && !hasSelectedText())
+        return;
+    insert(clip.left(std::max(room(), 0)));
 }
 
 int TextBox::characterCode(const QKeyEvent *event)
@@ -113,17 +116,39 @@ void TextBox::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+    if (code == Backspace && event->key() != Qt::Key_Backspace) {
+        backspace();
+        event->accept();
+        return;
+    }
+    // A character with no room left is dropped before it reaches the text.
+    const bool typesCharacter = code >= ' ' && code != DeleteCharacter;
+    if (typesCharacter && room() < 1) {
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
 QMenu *TextBox::createContextMenu()
 {
-    QMenu *menu = createStandardContextMenu();
-    for (QAction *action : menu->actions()) {
-        const qsizetype tab = action->text().indexOf(QLatin1Char('\t'));
-        if (tab >= 0)
-            action->setText(action->text().left(tab));
-    }
+    // QLineEdit's own menu, item for item and in its words, but for Paste,
+    // which is cut to the room left.
+    auto *menu = new QMenu(this);
+    const auto addItem = [this, menu](const char *caption, auto handler, bool enabled) {
+        QAction *item = menu->addAction(QApplication::translate("QLineEdit", caption));
+        item->setEnabled(enabled);
+        connect(item, &QAction::triggered, this, handler);
+    };
+    addItem("&Undo", &QLineEdit::undo, isUndoAvailable());
+    addItem("&Redo", &QLineEdit::redo, isRedoAvailable());
+    menu->addSeparator();
+    addItem("Cu&t", &QLineEdit::cut, hasSelectedText());
+    addItem("&Copy", &QLineEdit::copy, hasSelectedText());
+    addItem("&Paste", &TextBox::pasteWithinRoom, !QApplication::clipboard()->text().isEmpty());
+    addItem("Delete", &QLineEdit::del, hasSelectedText());
+    menu->addSeparator();
+    addItem("Select All", &QLineEdit::selectAll, !text().isEmpty() && selectedText() != text());
     return menu;
 }
 
@@ -136,7 +161,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
 
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::MiddleButton) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         event->accept();
         return;
     }
@@ -145,8 +170,8 @@ void TextBox::mousePressEvent(QMouseEvent *event)
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    // Under X11 QLineEdit pastes the primary selection on this release.
-    if (event->button() == Qt::MiddleButton) {
+    // Under X11 QLineEdit pastes the primary selection on a middle release.
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         event->accept();
         return;
     }

@@ -17,12 +17,17 @@ class QMenu;
 // (Delete, arrows, Home, End) are not filtered. Return and Enter are left to
 // the window, which presses its default button.
 //
+// A key whose character code is 8 deletes like Backspace, whichever key
+// produced it (Ctrl+H does).
+//
 // setText() keeps a longer text whole, and its textChanged handling runs to
-// its end before it returns. Writing the text already there raises no
-// textChanged, as QLineEdit does. Every edit of the user's (typing over a
-// selection, pasting, undoing) that would leave more than the user's length
-// is refused whole; only the program's own text may be longer. The middle
-// button pastes nothing: the context menu is the one way to paste.
+// its end before it returns; it is one change of the text, nothing before it.
+// Writing the text already there raises no textChanged, as QLineEdit does.
+// Every edit of the user's (typing over a selection, pasting, undoing) that
+// would leave more than the user's length is refused whole; only the
+// program's own text may be longer. A paste is cut to the room left, as a
+// length limit cuts it. The middle button pastes nothing: the context menu is
+// the one way to paste. Buttons other than left and right do nothing here.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -39,7 +44,7 @@ public:
     int userMaxLength() const { return m_userMaxLength; }
     // The text the program last wrote, which alone may exceed the user's length.
     const QString &programText() const { return m_programText; }
-    // Hides QLineEdit::setText, whose length limit would cut a program's write.
+    // Hides QLineEdit::setText, so that the program's write is remembered.
     void setText(const QString &text);
 
     // The character code a key press produces, or -1 for none.
@@ -56,7 +61,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void fitLengthLimit();
+    // How many characters the user may still put in place of the selection.
+    int room() const;
+    void pasteWithinRoom();
 
     KeyPressFilter m_keyPressFilter;
     int m_userMaxLength = 32767;

@@ -52,7 +52,8 @@ private slots:
     void defaultItemOpensTheSameLink();
     void copyPutsOnlyTheAddressOnTheClipboard_data();
     void copyPutsOnlyTheAddressOnTheClipboard();
-    void closingTheMenuDoesNothing();
+    void closingTheMenuOrOtherButtonsDoNothing_data();
+    void closingTheMenuOrOtherButtonsDoNothing();
     void middlePressDoesNothing_data();
     void middlePressDoesNothing();
 
@@ -60,7 +61,11 @@ private:
     MouseLabel *link(const QString &name) const { return m_window->findChild<MouseLabel *>(name); }
     // Right-presses the link and, once its menu is up, runs onMenu on it from
     // inside the menu's own event loop; returns after the menu has closed.
-    void onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu);
+    // With heldOn, the right button stays down when the menu comes up, for
+    // onMenu to release.
+    // With keys, those keys on the focused link instead of the right press.
+    void onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu, bool heldOn = false,
+                     const QKeySequence &keys = {});
     static void choose(QMenu *menu, const QString &itemName);
     static QString mailLinkAsSent() { return MailLink + VersionInfo::application().fileDescription; }
 
@@ -90,7 +95,8 @@ void TestFrmAbout::cleanup()
     m_links.reset();
 }
 
-void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu)
+void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu *)> &onMenu, bool heldOn,
+                               const QKeySequence &keys)
 {
     bool ran = false;
     QTimer poll;
@@ -103,7 +109,8 @@ void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu
         ran = true;
         // The right button comes up where it went down, at the menu's corner:
         // that chooses nothing.
-        WindowMouse::release(label, QPointF(4, 4), Qt::RightButton);
+        if (!heldOn && keys.isEmpty())
+            WindowMouse::release(label, QPointF(4, 4), Qt::RightButton);
         QVERIFY(menu->isVisible());
         onMenu(menu);
         if (menu->isVisible())
@@ -111,7 +118,12 @@ void TestFrmAbout::onPopUpMenu(MouseLabel *label, const std::function<void(QMenu
     });
     poll.start();
     QTimer::singleShot(10000, &poll, &QTimer::stop);
-    WindowMouse::press(label, QPointF(4, 4), Qt::RightButton);
+    if (keys.isEmpty()) {
+        WindowMouse::press(label, QPointF(4, 4), Qt::RightButton);
+    } else {
+        label->setFocus();
+        QTest::keySequence(label, keys);
+    }
     QVERIFY2(ran, "no pop-up menu came up");
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
@@ -308,18 +320,35 @@ void TestFrmAbout::leftPressOpensTheLinkOnThePress_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("sent");
-    QTest::newRow("e-mail: the mail link") << QStringLiteral("lblEmail") << mailLinkAsSent();
-    QTest::newRow("web site: the address as shown") << QStringLiteral("lblWebSite") << WebSite;
+    // The key that does what the press does on the link with the focus, or
+    // none for the mouse.
+    QTest::addColumn<int>("key");
+    QTest::newRow("e-mail: the mail link") << QStringLiteral("lblEmail") << mailLinkAsSent() << 0;
+    QTest::newRow("web site: the address as shown") << QStringLiteral("lblWebSite") << WebSite << 0;
+    QTest::newRow("Enter on the e-mail link") << QStringLiteral("lblEmail") << mailLinkAsSent() << int(Qt::Key_Return);
+    QTest::newRow("Space on the web link") << QStringLiteral("lblWebSite") << WebSite << int(Qt::Key_Space);
 }
 
 void TestFrmAbout::leftPressOpensTheLinkOnThePress()
 {
     QFETCH(QString, name);
     QFETCH(QString, sent);
+    QFETCH(int, key);
     MouseLabel *label = link(name);
-    WindowMouse::press(label, QPointF(3, 3), Qt::LeftButton);
-    QCOMPARE(m_links->opened(), QStringList{sent});
-    WindowMouse::release(label, QPointF(3, 3), Qt::LeftButton);
+    if (key != 0) {
+        // Tab reaches the links, the e-mail first.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        if (name == QStringLiteral("lblWebSite"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), label);
+        QTest::keyClick(label, Qt::Key(key));
+        QCOMPARE(m_links->opened(), QStringList{sent});
+    } else {
+        WindowMouse::press(label, QPointF(3, 3), Qt::LeftButton);
+        QCOMPARE(m_links->opened(), QStringList{sent});
+        WindowMouse::release(label, QPointF(3, 3), Qt::LeftButton);
+    }
     QCOMPARE(m_links->opened(), QStringList{sent});
     // The window stays open and unchanged.
     QVERIFY(m_window->isVisible());
@@ -332,14 +361,20 @@ void TestFrmAbout::rightPressPopsUpTheMenu_data()
     QTest::addColumn<QString>("menuName");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QStringList>("captions");
-    QTest::newRow("e-mail") << QStringLiteral("lblEmail") << QStringLiteral("M_Email")
-                            << QStringList{QStringLiteral("M_SendEMail"), QStringLiteral("M_CopyEMail")}
-                            << QStringList{QStringLiteral("Αποστολή μηνύματος"),
-                                           QStringLiteral("Αντιγραφή διεύθυνσης")};
-    QTest::newRow("web site") << QStringLiteral("lblWebSite") << QStringLiteral("M_WebSite")
-                              << QStringList{QStringLiteral("M_GotoWebSite"), QStringLiteral("M_CopyWebSite")}
-                              << QStringList{QStringLiteral("Μετάβαση στη διεύθυνση"),
-                                             QStringLiteral("Αντιγραφή διεύθυνσης")};
+    // Keys on the focused link that do what the right press does, or none.
+    QTest::addColumn<QKeySequence>("keys");
+    const QStringList email{QStringLiteral("M_SendEMail"), QStringLiteral("M_CopyEMail")};
+    const QStringList emailCaptions{QStringLiteral("Αποστολή μηνύματος"), QStringLiteral("Αντιγραφή διεύθυνσης")};
+    const QStringList web{QStringLiteral("M_GotoWebSite"), QStringLiteral("M_CopyWebSite")};
+    const QStringList webCaptions{QStringLiteral("Μετάβαση στη διεύθυνση"), QStringLiteral("Αντιγραφή διεύθυνσης")};
+    QTest::newRow("e-mail") << QStringLiteral("lblEmail") << QStringLiteral("M_Email") << email << emailCaptions
+                            << QKeySequence();
+    QTest::newRow("web site") << QStringLiteral("lblWebSite") << QStringLiteral("M_WebSite") << web << webCaptions
+                              << QKeySequence();
+    QTest::newRow("e-mail, the Menu key") << QStringLiteral("lblEmail") << QStringLiteral("M_Email") << email
+                                          << emailCaptions << QKeySequence(Qt::Key_Menu);
+    QTest::newRow("web site, Shift+F10") << QStringLiteral("lblWebSite") << QStringLiteral("M_WebSite") << web
+                                         << webCaptions << QKeySequence(Qt::SHIFT | Qt::Key_F10);
 }
 
 void TestFrmAbout::rightPressPopsUpTheMenu()
@@ -348,29 +383,33 @@ void TestFrmAbout::rightPressPopsUpTheMenu()
     QFETCH(QString, menuName);
     QFETCH(QStringList, items);
     QFETCH(QStringList, captions);
+    QFETCH(QKeySequence, keys);
     MouseLabel *label = link(name);
     QString shownName;
     QStringList shownItems;
     QStringList shownCaptions;
     QString defaultItem;
     QPoint shownAt;
-    onPopUpMenu(label, [&](QMenu *menu) {
-        shownName = menu->objectName();
-        const QList<QAction *> actions = menu->actions();
-        for (const QAction *action : actions) {
-            shownItems.append(action->objectName());
-            shownCaptions.append(action->text());
-        }
-        defaultItem = menu->defaultAction() ? menu->defaultAction()->objectName() : QString();
-        shownAt = menu->pos();
-    });
+    onPopUpMenu(
+        label,
+        [&](QMenu *menu) {
+            shownName = menu->objectName();
+            const QList<QAction *> actions = menu->actions();
+            for (const QAction *action : actions) {
+                shownItems.append(action->objectName());
+                shownCaptions.append(action->text());
+            }
+            defaultItem = menu->defaultAction() ? menu->defaultAction()->objectName() : QString();
+            shownAt = menu->pos();
+        },
+        false, keys);
     QCOMPARE(shownName, menuName);
     QCOMPARE(shownItems, items);
     QCOMPARE(shownCaptions, captions);
     // The first item is the default, which the menu draws in bold.
     QCOMPARE(defaultItem, items.first());
-    // Its left edge at the mouse.
-    QCOMPARE(shownAt, label->mapToGlobal(QPoint(4, 4)));
+    // Its left edge at the mouse; from the keyboard, under the link.
+    QCOMPARE(shownAt, label->mapToGlobal(keys.isEmpty() ? QPoint(4, 4) : QPoint(0, label->height())));
     // Showing the menu opened nothing and copied nothing.
     QCOMPARE(m_links->opened(), QStringList());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("earlier"));
@@ -429,12 +468,42 @@ void TestFrmAbout::copyPutsOnlyTheAddressOnTheClipboard()
     QCOMPARE(m_links->opened(), QStringList());
 }
 
-void TestFrmAbout::closingTheMenuDoesNothing()
+void TestFrmAbout::closingTheMenuOrOtherButtonsDoNothing_data()
 {
-    onPopUpMenu(link(QStringLiteral("lblEmail")), [](QMenu *menu) { QTest::keyClick(menu, Qt::Key_Escape); });
+    // "escape", "right click" on the copy item, or "right held" from the
+    // press on the link onto the copy item and released there.
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Escape") << QStringLiteral("escape");
+    QTest::newRow("a right click on an item") << QStringLiteral("right click");
+    QTest::newRow("the right button held onto an item and released") << QStringLiteral("right held");
+}
+
+void TestFrmAbout::closingTheMenuOrOtherButtonsDoNothing()
+{
+    QFETCH(QString, way);
+    bool stayedOpen = false;
+    onPopUpMenu(
+        link(QStringLiteral("lblEmail")),
+        [&](QMenu *menu) {
+            if (way == QStringLiteral("escape")) {
+                QTest::keyClick(menu, Qt::Key_Escape);
+                return;
+            }
+            auto *copy = menu->findChild<QAction *>(QStringLiteral("M_CopyEMail"));
+            QVERIFY(copy);
+            const QPoint at = menu->actionGeometry(copy).center();
+            WindowMouse::move(menu, at);
+            if (way == QStringLiteral("right click"))
+                WindowMouse::press(menu, at, Qt::RightButton, Qt::NoModifier, 1);
+            WindowMouse::release(menu, at, Qt::RightButton);
+            stayedOpen = menu->isVisible();
+        },
+        way == QStringLiteral("right held"));
     QCOMPARE(m_links->opened(), QStringList());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("earlier"));
     QVERIFY(m_window->isVisible());
+    // Only the left button chooses: the menu waits for it.
+    QCOMPARE(stayedOpen, way != QStringLiteral("escape"));
 }
 
 void TestFrmAbout::middlePressDoesNothing_data()

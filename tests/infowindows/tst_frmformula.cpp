@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmformula.h"
 
+#include "support/captionroom.h"
 #include "support/designedfont.h"
 #include "support/designedrect.h"
 #include "support/fontfound.h"
@@ -31,6 +32,7 @@ private slots:
     void linesAsDesigned_data();
     void linesAsDesigned();
     void captionsAreWhole();
+    void wordsOverTheFractionDrawNothing();
     void placedBesideTheMainWindowOnCreation_data();
     void placedBesideTheMainWindowOnCreation();
     void closingDestroysIt();
@@ -150,8 +152,8 @@ void TestFrmFormula::labelsAsDesigned_data()
         << twipsRect(120, 1320, 4095, 975) << left << true;
     QTest::newRow("Label5, the weekly hours")
         << QStringLiteral("Label5")
-        << QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο :\nΚλάδος ΠΕ : 21\nΚλάδος ΤΕ : 22\nΚλάδος ΔΕ : 28\n"
-                          "Πρωτοβάθμια εκπαίδευση : 25")
+        << QStringLiteral("Υποχρεωτικό εβδομαδιαίο ωράριο :\r\nΚλάδος ΠΕ : 21\r\nΚλάδος ΤΕ : 22\r\n"
+                          "Κλάδος ΔΕ : 28\r\nΠρωτοβάθμια εκπαίδευση : 25")
         << twipsRect(120, 2520, 2895, 975) << left << false;
 }
 
@@ -213,7 +215,9 @@ void TestFrmFormula::captionsAreWhole()
         QCOMPARE(fontFamilyFound(m_window.data()), fontFamilyRequired());
     const auto labels = m_window->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 6);
-    for (const QLabel *label : labels) {
+    for (QLabel *label : labels) {
+        // Each label as large as its own caption allows.
+        QCOMPARE(label->font().pointSizeF(), largestFittingSize(label, {label->text()}, 8.25));
         const QFontMetrics metrics = label->fontMetrics();
         if (label->wordWrap()) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
@@ -225,6 +229,21 @@ void TestFrmFormula::captionsAreWhole()
         QVERIFY2(metrics.lineSpacing() * (lines.size() - 1) + metrics.height() <= label->height(),
                  qPrintable(label->objectName()));
     }
+}
+
+// What a screen reader hears of the fraction lies over its labels and lines,
+// focused when the window opens, and hides none of them.
+void TestFrmFormula::wordsOverTheFractionDrawNothing()
+{
+    m_window = new frmFormula(*m_main);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+    auto *words = m_window->findChild<QWidget *>(QStringLiteral("Fraction"));
+    QVERIFY(words);
+    QTRY_VERIFY(words->hasFocus());
+    const QImage withWords = m_window->grab().toImage();
+    words->hide();
+    QCOMPARE(m_window->grab().toImage(), withWords);
 }
 
 void TestFrmFormula::placedBesideTheMainWindowOnCreation_data()

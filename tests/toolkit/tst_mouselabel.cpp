@@ -61,6 +61,9 @@ void TestMouseLabel::pressReportsButtonShiftAndTwips_data()
     QTest::newRow("right with Shift") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << 1;
     QTest::newRow("middle with Ctrl and Alt")
         << Qt::MiddleButton << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier) << 4 << 6;
+    // Code 0: the label reports neither the press nor the release.
+    QTest::newRow("back: nothing") << Qt::BackButton << Qt::KeyboardModifiers() << 0 << 0;
+    QTest::newRow("forward: nothing") << Qt::ForwardButton << Qt::KeyboardModifiers() << 0 << 0;
 }
 
 void TestMouseLabel::pressReportsButtonShiftAndTwips()
@@ -73,6 +76,12 @@ void TestMouseLabel::pressReportsButtonShiftAndTwips()
     QSignalSpy downs(m_label, &MouseLabel::mouseDown);
     QSignalSpy ups(m_label, &MouseLabel::mouseUp);
     WindowMouse::sendDirect(m_label, QEvent::MouseButtonPress, QPointF(10.5, 3.25), button, button, modifiers);
+    if (buttonCode == 0) {
+        WindowMouse::sendDirect(m_label, QEvent::MouseButtonDblClick, QPointF(10.5, 3.25), button, button);
+        WindowMouse::sendDirect(m_label, QEvent::MouseButtonRelease, QPointF(20, 4), button, Qt::NoButton);
+        QCOMPARE(downs.count() + ups.count(), 0);
+        return;
+    }
     QCOMPARE(downs.count(), 1);
     QCOMPARE(downs.at(0).at(0).toInt(), buttonCode);
     QCOMPARE(downs.at(0).at(1).toInt(), shiftCode);
@@ -130,34 +139,51 @@ void TestMouseLabel::doubleClickIsNoSecondPress_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<int>("code");
-    QTest::newRow("left") << Qt::LeftButton << 1;
-    QTest::newRow("right") << Qt::RightButton << 2;
-    QTest::newRow("middle") << Qt::MiddleButton << 4;
+    // Whether the first press lands on a neighbouring label 4 pixels away,
+    // which Qt pairs with the second all the same.
+    QTest::addColumn<bool>("firstOnNeighbour");
+    QTest::newRow("left") << Qt::LeftButton << 1 << false;
+    QTest::newRow("right") << Qt::RightButton << 2 << false;
+    QTest::newRow("middle") << Qt::MiddleButton << 4 << false;
+    QTest::newRow("left, first press on the neighbour: a press") << Qt::LeftButton << 1 << true;
+    QTest::newRow("right, first press on the neighbour: a press") << Qt::RightButton << 2 << true;
 }
 
 void TestMouseLabel::doubleClickIsNoSecondPress()
 {
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, code);
+    QFETCH(bool, firstOnNeighbour);
+    auto *neighbour = new MouseLabel(m_window.get());
+    neighbour->setGeometry(50, 80, 48, 40);
+    neighbour->show();
+    QSignalSpy neighbourDowns(neighbour, &MouseLabel::mouseDown);
     QSignalSpy downs(m_label, &MouseLabel::mouseDown);
     QSignalSpy ups(m_label, &MouseLabel::mouseUp);
     QSignalSpy clicks(m_label, &MouseLabel::click);
     QSignalSpy doubleClicks(m_label, &MouseLabel::dblClick);
     QSignalSpy moves(m_label, &MouseLabel::mouseMove);
 
-    WindowMouse::press(m_label, QPointF(30, 10), button);
-    WindowMouse::release(m_label, QPointF(30, 10), button);
-    WindowMouse::press(m_label, QPointF(30, 10), button, Qt::NoModifier, 1);
+    const QPointF second(firstOnNeighbour ? 1 : 30, 10);
+    QWidget *first = firstOnNeighbour ? static_cast<QWidget *>(neighbour) : m_label;
+    const QPointF firstAt =
+        first->mapFrom(m_window.get(), m_label->mapTo(m_window.get(), second - QPointF(firstOnNeighbour ? 4 : 0, 0)));
+    WindowMouse::press(first, firstAt, button);
+    WindowMouse::release(first, firstAt, button);
+    WindowMouse::press(m_label, second, button, Qt::NoModifier, 1);
+    QCOMPARE(neighbourDowns.count(), firstOnNeighbour ? 1 : 0);
     QCOMPARE(downs.count(), 1);
-    QCOMPARE(doubleClicks.count(), 1);
+    QCOMPARE(doubleClicks.count(), firstOnNeighbour ? 0 : 1);
+    if (firstOnNeighbour)
+        QCOMPARE(downs.at(0).at(0).toInt(), code);
     // The second press holds the mouse as a press does.
     WindowMouse::move(m_label, QPointF(-10, 10));
     QCOMPARE(moves.last().at(0).toInt(), code);
     QCOMPARE(moves.last().at(2).toFloat(), -150.0F);
     WindowMouse::release(m_label, QPointF(-10, 10), button);
-    QCOMPARE(ups.count(), 2);
+    QCOMPARE(ups.count(), firstOnNeighbour ? 1 : 2);
     // Only the left button's first press and release make a click.
-    QCOMPARE(clicks.count(), button == Qt::LeftButton ? 1 : 0);
+    QCOMPARE(clicks.count(), button == Qt::LeftButton && !firstOnNeighbour ? 1 : 0);
 }
 
 void TestMouseLabel::clickIsALeftPressAndReleaseOnTheLabel_data()

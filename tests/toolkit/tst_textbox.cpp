@@ -37,7 +37,8 @@ private slots:
 #endif
     void contextMenuNamesNoShortcuts();
     void contextMenuUndoesTyping();
-    void changeHandlingRunsInsideTheWrite();
+    void programWriteIsOneChange_data();
+    void programWriteIsOneChange();
 
 private:
     std::unique_ptr<TextBox> m_box;
@@ -103,6 +104,9 @@ void TestTextBox::droppedKeysDoNotReachTheBox()
     QCOMPARE(m_codes, (QList<int>{'1', 'a', '-', '2', ' ', '.', '3'}));
     QTest::keyClick(m_box.get(), Qt::Key_Backspace);
     QCOMPARE(m_box->text(), QStringLiteral("12"));
+    // Character code 8 is Backspace whichever key made it.
+    QTest::keyClick(m_box.get(), Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(m_box->text(), QStringLiteral("1"));
 }
 
 void TestTextBox::editingKeysAreNotFiltered()
@@ -176,26 +180,32 @@ void TestTextBox::userEditsOfALongerTextStayWithinTheLimit_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("selectionStart");
     QTest::addColumn<int>("selectionLength");
-    // "type D", "paste TEXT" (through the context menu) or "backspace".
+    // "type D", "paste TEXT" (through the context menu), "backspace" or "delete".
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("after");
+    // Where an accepted edit leaves the cursor; -1 where nothing is accepted.
+    QTest::addColumn<int>("cursor");
 
     const QString six = QStringLiteral("100012");
-    QTest::newRow("overtyping a selected digit: refused whole") << six << 0 << 1 << QStringLiteral("type 9") << six;
-    QTest::newRow("pasting over a selected digit: refused whole") << six << 1 << 1 << QStringLiteral("paste 77") << six;
+    QTest::newRow("overtyping a selected digit: refused whole")
+        << six << 0 << 1 << QStringLiteral("type 9") << six << -1;
+    QTest::newRow("pasting over a selected digit: refused whole")
+        << six << 1 << 1 << QStringLiteral("paste 77") << six << -1;
     QTest::newRow("pasting over two selected digits: refused whole")
-        << six << 4 << 2 << QStringLiteral("paste 777") << six;
-    QTest::newRow("typing over all of it") << six << 0 << 6 << QStringLiteral("type 7") << QStringLiteral("7");
+        << six << 4 << 2 << QStringLiteral("paste 777") << six << -1;
+    QTest::newRow("typing over all of it") << six << 0 << 6 << QStringLiteral("type 7") << QStringLiteral("7") << 1;
     QTest::newRow("pasting five over all of it")
-        << six << 0 << 6 << QStringLiteral("paste 12345") << QStringLiteral("12345");
+        << six << 0 << 6 << QStringLiteral("paste 12345") << QStringLiteral("12345") << 5;
     QTest::newRow("pasting seven over all of it, cut to six: refused whole")
-        << six << 0 << 6 << QStringLiteral("paste 1234567") << six;
+        << six << 0 << 6 << QStringLiteral("paste 1234567") << six << -1;
     QTest::newRow("typing over five selected digits leaves two")
-        << six << 1 << 5 << QStringLiteral("type 7") << QStringLiteral("17");
+        << six << 1 << 5 << QStringLiteral("type 7") << QStringLiteral("17") << 2;
     QTest::newRow("Backspace from six leaves five")
-        << six << 6 << 0 << QStringLiteral("backspace") << QStringLiteral("10001");
+        << six << 6 << 0 << QStringLiteral("backspace") << QStringLiteral("10001") << 5;
     QTest::newRow("Backspace from seven would leave six: refused")
-        << QStringLiteral("1000123") << 7 << 0 << QStringLiteral("backspace") << QStringLiteral("1000123");
+        << QStringLiteral("1000123") << 7 << 0 << QStringLiteral("backspace") << QStringLiteral("1000123") << -1;
+    QTest::newRow("Delete after the first digit leaves five, the cursor in place")
+        << six << 1 << 0 << QStringLiteral("delete") << QStringLiteral("10012") << 1;
 }
 
 void TestTextBox::userEditsOfALongerTextStayWithinTheLimit()
@@ -205,6 +215,7 @@ void TestTextBox::userEditsOfALongerTextStayWithinTheLimit()
     QFETCH(int, selectionLength);
     QFETCH(QString, edit);
     QFETCH(QString, after);
+    QFETCH(int, cursor);
     m_box->setText(written);
     m_box->setSelection(selectionStart, selectionLength);
     const QString argument = edit.section(QLatin1Char(' '), 1);
@@ -220,9 +231,14 @@ void TestTextBox::userEditsOfALongerTextStayWithinTheLimit()
         QVERIFY(paste != actions.end());
         (*paste)->trigger();
     } else {
-        QTest::keyClick(m_box.get(), Qt::Key_Backspace);
+        QTest::keyClick(m_box.get(), edit == QStringLiteral("delete") ? Qt::Key_Delete : Qt::Key_Backspace);
     }
     QCOMPARE(m_box->text(), after);
+    if (cursor >= 0) {
+        // Accepted, the edit keeps its cursor and can be undone.
+        QCOMPARE(m_box->cursorPosition(), cursor);
+        QVERIFY(m_box->isUndoAvailable());
+    }
 }
 
 void TestTextBox::contextMenuPasteIsLimited()
@@ -293,15 +309,34 @@ void TestTextBox::contextMenuUndoesTyping()
     QCOMPARE(m_box->text(), QStringLiteral("19234"));
 }
 
-void TestTextBox::changeHandlingRunsInsideTheWrite()
+void TestTextBox::programWriteIsOneChange_data()
 {
-    QStringList seen;
-    connect(m_box.get(), &QLineEdit::textChanged, this, [&seen](const QString &text) { seen.append(text); });
-    m_box->setText(QStringLiteral("42"));
-    QCOMPARE(seen, QStringList{QStringLiteral("42")});
-    // The same text again raises no change, as in QLineEdit.
-    m_box->setText(QStringLiteral("42"));
-    QCOMPARE(seen.size(), 1);
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QStringList>("seen");
+    QTest::newRow("a write") << QString() << QStringLiteral("42") << QStringList{QStringLiteral("42")};
+    // As in QLineEdit.
+    QTest::newRow("the same text again: no change") << QStringLiteral("42") << QStringLiteral("42") << QStringList();
+    QTest::newRow("six digits over five")
+        << QStringLiteral("99999") << QStringLiteral("100012") << QStringList{QStringLiteral("100012")};
+    QTest::newRow("five digits over six: no cut six first")
+        << QStringLiteral("100012") << QStringLiteral("99924") << QStringList{QStringLiteral("99924")};
+    QTest::newRow("one digit over seven")
+        << QStringLiteral("1000123") << QStringLiteral("7") << QStringList{QStringLiteral("7")};
+}
+
+void TestTextBox::programWriteIsOneChange()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, written);
+    QFETCH(QStringList, seen);
+    m_box->setText(before);
+    QStringList changes;
+    // What each change's handler reads in the box, inside the write.
+    connect(m_box.get(), &QLineEdit::textChanged, this, [&] { changes.append(m_box->text()); });
+    m_box->setText(written);
+    QCOMPARE(changes, seen);
+    QCOMPARE(m_box->text(), written);
 }
 
 QTEST_MAIN(TestTextBox)
