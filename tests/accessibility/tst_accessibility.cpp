@@ -132,7 +132,7 @@ QWidget *TestAccessibility::open(const QString &windowName)
 {
     m_window = windows().at(windowName).create();
     m_window->show();
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         qWarning("%s did not become active", qPrintable(windowName));
     return m_window.get();

@@ -29,7 +29,7 @@ public:
     {
         m_window = std::make_unique<frmBasic>();
         m_window->show();
-        QApplication::setActiveWindow(m_window.get());
+        m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         hours()->setFocus();
     }

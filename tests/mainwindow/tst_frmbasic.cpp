@@ -573,7 +573,7 @@ void TestFrmBasic::infoIconShowsOneFormulaWindow()
     // window back to the front where the user left it.
     formula->move(400, 300);
     formula->showMinimized();
-    QApplication::setActiveWindow(m_main.window());
+    m_main.window()->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_main.window());
     showFormula();
     QCOMPARE(formulaWindows(), QList<frmFormula *>{formula.data()});

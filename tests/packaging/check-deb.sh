@@ -31,8 +31,12 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Recommends)" = xdg-utils ] || fail "Recommends is '$(field Recommends)', not xdg-utils"
 [[ "$(field Maintainer)" == *"<"*"@quorvel.example.org>" ]] || fail "Maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
+# Debian 13 renamed the packages of libraries whose interface has a time_t in
+# it (libqt6core6t64 for libqt6core6); dpkg-shlibdeps writes the name of the
+# release it runs on.
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    [[ ", $depends," == *", $library ("* ]] || fail "Depends lacks $library: $depends"
+    [[ ", $depends," == *", $library ("* || ", $depends," == *", ${library}t64 ("* ]] ||
+        fail "Depends lacks $library: $depends"
 done
 [[ ", $depends," == *", fonts-liberation2,"* ]] || fail "Depends lacks fonts-liberation2, the windows' font: $depends"
 

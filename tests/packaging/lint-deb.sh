@@ -32,6 +32,12 @@ startfile=$("$cxx" -print-file-name=Scrt1.o)
 if ! readelf --notes "$startfile" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK'; then
     options+=(--nocfprotection)
 fi
+# Newer hardening-checks look for ARM's branch protection on every
+# architecture; it is judged only on the one that has it.
+help=$(hardening-check --help 2>&1 || true)
+if [ "$(dpkg-deb --field "$deb" Architecture)" != arm64 ] && [[ "$help" == *--nobranchprotection* ]]; then
+    options+=(--nobranchprotection)
+fi
 # Fortification checks a copy only where the size of its destination is
 # known. hardening-check fails a program that calls memcpy or its kin and no
 # checked function; lintian leaves those out for the false alarms they give

@@ -136,7 +136,7 @@ void TestStress::initTestCase()
 
     m_window = std::make_unique<frmBasic>();
     m_window->show();
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     m_handle = m_window->windowHandle();
     auto *hours = control<TextBox>(QStringLiteral("txtHours"));

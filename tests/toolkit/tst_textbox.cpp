@@ -57,7 +57,7 @@ void TestTextBox::init()
     });
     m_box->setUserMaxLength(5);
     m_box->show();
-    QApplication::setActiveWindow(m_box.get());
+    m_box->activateWindow();
     m_box->setFocus();
     // Exposed, not active: under an X server with no window manager nothing
     // activates it, and the keys here go straight to the box.
