@@ -114,7 +114,9 @@ keep_source() {
 }
 
 if [ "${1:-}" = --describe ]; then
-    # How this Qt is built, for whoever rebuilds the DLLs from its source.
+    # How this Qt is built, for whoever rebuilds the DLLs from its source;
+    # the $PWD below is the reader's, in the commands they run.
+    # shellcheck disable=SC2016
     flags='-ffile-prefix-map=$PWD/source=qtbase -ffile-prefix-map=$PWD/build=qtbase-build'
     mingw=$(dpkg-query -W -f='${binary:Package} ${Version}, ' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev)
     cat <<EOF
