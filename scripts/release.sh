@@ -6,7 +6,7 @@
 #
 # Makes dist/ for the release of the committed HEAD (./dev release runs it):
 #   quorvel-VERSION.tar.xz          the source, git archive of HEAD
-#   quorvel_VERSION_debianN_amd64.deb  the .deb of each Debian release
+#   quorvel_VERSION_amd64.deb       the .deb, for Debian 12 and 13 alike
 #   quorvel-VERSION-win64-setup.exe and quorvel-VERSION-win64.zip
 #   qt6-base_*.dsc, *.orig.tar.xz, *.debian.tar.xz  the source of the Qt DLLs
 #                                   of the Windows packages, as built
@@ -32,9 +32,11 @@ refuse() {
     exit 1
 }
 
-# The Debian releases that get a .deb each, this machine's (Debian 12) first;
-# the others are built inside a root of that release (scripts/in-debian.sh).
-debian_suites=(bookworm trixie)
+# The Debian releases that get a .deb of their own, this machine's (Debian 12)
+# first; any other is built inside a root of that release
+# (scripts/in-debian.sh). The one made on Debian 12 serves Debian 13 too: the
+# t64 packages there provide the names of the libraries it depends on.
+debian_suites=(bookworm)
 declare -A debian_number=([bookworm]=12 [trixie]=13)
 
 version=$(sed -n '/^project(/,/)/s/^[[:space:]]*VERSION[[:space:]]\{1,\}\([^[:space:])]*\).*/\1/p' CMakeLists.txt)
