@@ -85,7 +85,10 @@ for address in "$email" "$homepage"; do
     fi
 done
 
-if [ -n "$exe" ]; then
+if [ -n "$exe" ] && [ ! -f "$exe" ]; then
+    echo "DISAGREES: there is no $exe to read the version resource of"
+    failures=$((failures + 1))
+elif [ -n "$exe" ]; then
     # The strings of the version resource, each key followed by its value.
     strings_text=$(wrestool -x --raw -t 16 "$exe" 2>/dev/null | iconv -f UTF-16LE -t UTF-8 2>/dev/null |
         tr '\0' '\n' | grep -av '^$' || true)

@@ -114,7 +114,7 @@ done
 
 say "making the Windows packages and running their tests (./dev windows)"
 ./dev windows || refuse "the Windows build or one of its tests failed (above)"
-if ! found=$(scripts/check-versions.sh . --windows-exe build-windows/src/quorvel.exe); then
+if ! found=$(scripts/check-versions.sh . --windows-exe build-windows/quorvel.exe); then
     grep -v '^ok: ' <<<"$found" >&2
     refuse "the version resource of quorvel.exe disagrees (above)"
 fi
