@@ -76,6 +76,7 @@ $check_only && exit 0
 # dist/ to mistake for one.
 dist=$top/dist
 rm -rf "$dist" "$dist.part"
+trap 'rm -rf "$dist.part"' EXIT
 mkdir -p "$dist.part"
 
 say "running every test (./dev test)"
