@@ -78,7 +78,97 @@ key=$( (
     echo "dated by the source's debian/changelog"
 ) | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-windows/$qt_version-$key
+
+# fetch_source DIR: downloads the source package of this Qt into DIR, through
+# source entries for the mirrors this machine already uses (in apt's files of
+# either format).
+fetch_source() {
+    local dir=$1 file
+    mkdir -p "$dir/apt/lists/partial" "$dir/apt/cache/archives/partial" "$dir/apt/sources.list.d"
+    : >"$dir/apt/sources.list"
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$file" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$dir/apt/sources.list"
+    done
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$dir/apt/sources.list.d/$(basename "$file")"
+    done
+    local apt_options=(
+        -o Dir::Etc::SourceList="$dir/apt/sources.list"
+        -o Dir::Etc::SourceParts="$dir/apt/sources.list.d"
+        -o Dir::State::Lists="$dir/apt/lists"
+        -o Dir::Cache="$dir/apt/cache"
+        -o APT::Sandbox::User=root
+    )
+    (
+        cd "$dir"
+        apt-get "${apt_options[@]}" update -q &&
+            apt-get "${apt_options[@]}" source -q --download-only "qt6-base=$qt_version"
+    )
+}
+
+# keep_source DIR: keeps the source package fetched into DIR, the one built,
+# in the cache, for a release to hand out beside the DLLs.
+keep_source() {
+    mkdir -p "$prefix/source-package"
+    find "$1" -maxdepth 1 -type f -name 'qt6-base_*' -exec cp {} "$prefix/source-package/" \;
+}
+
+if [ "${1:-}" = --describe ]; then
+    # How this Qt is built, for whoever rebuilds the DLLs from its source;
+    # the $PWD below is the reader's, in the commands they run.
+    # shellcheck disable=SC2016
+    flags='-ffile-prefix-map=$PWD/source=qtbase -ffile-prefix-map=$PWD/build=qtbase-build'
+    mingw=$(dpkg-query -W -f='${binary:Package} ${Version}, ' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev)
+    cat <<EOF
+Qt $qt_version for 64-bit Windows, as the Quorvel packages bundle it
+
+Source: Debian's source package qt6-base, version $qt_version: the .dsc
+and its tarballs beside this file. Unpack them with
+    dpkg-source -x qt6-base_*.dsc source
+(or fetch them again with: apt-get source qt6-base=$qt_version).
+
+Compiler: $compiler
+(Debian's ${mingw%, }), with this CMake toolchain file,
+mingw-w64-x86_64.cmake, as in Quorvel's own source:
+
+$(sed 's/^/    /' "$toolchain")
+
+Configured, built and installed from the folder holding source/, with
+SOURCE_DATE_EPOCH set to the date of the source's changelog,
+    export SOURCE_DATE_EPOCH=\$(dpkg-parsechangelog -l source/debian/changelog -STimestamp)
+and then:
+
+    cmake -S source -B build \\
+$(printf '        %s \\\n' "${configure_options[@]}" | sed 'N;s/^\( *-G\) \\\n */\1 /;P;D')
+        -DCMAKE_TOOLCHAIN_FILE=\$PWD/mingw-w64-x86_64.cmake \\
+        -DCMAKE_INSTALL_PREFIX=\$PWD/prefix \\
+        "-DCMAKE_C_FLAGS=$flags" \\
+        "-DCMAKE_CXX_FLAGS=$flags"
+    cmake --build build
+    cmake --install build
+
+The packages bundle prefix/bin/Qt6Core.dll, Qt6Gui.dll and Qt6Widgets.dll,
+prefix/plugins/platforms/qwindows.dll and
+prefix/plugins/styles/qwindowsvistastyle.dll, each stripped with
+x86_64-w64-mingw32-strip --strip-unneeded.
+EOF
+    exit 0
+fi
+
 if [ -f "$prefix/.complete" ]; then
+    # A cache made before the source package was kept gets it now: the same
+    # version is the same package, which dpkg-source checks against the .dsc.
+    if ! compgen -G "$prefix/source-package/qt6-base_*.dsc" >/dev/null; then
+        say "fetching the source package of Qt $qt_version into $prefix/source-package"
+        fetch_dir=$(mktemp -d)
+        { fetch_source "$fetch_dir" && (cd "$fetch_dir" && dpkg-source -x qt6-base_*.dsc check); } \
+            >"$fetch_dir.log" 2>&1 || {
+            cat "$fetch_dir.log" >&2
+            fail "could not fetch the source of qt6-base $qt_version"
+        }
+        keep_source "$fetch_dir"
+        rm -rf "$fetch_dir" "$fetch_dir.log"
+    fi
     echo "$prefix"
     exit 0
 fi
@@ -98,30 +188,13 @@ fi
 # Whatever an interrupted or failed build left, of this Qt or another.
 rm -rf "$cache_root"/qt-windows/*.work "$prefix"
 work=$prefix.work
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
+mkdir -p "$work"
 log=$work/build.log
 say "building Qt $qt_version for Windows into $prefix (about 15 minutes on 2 cores; log in $log)"
 
-# Source entries for the mirrors this machine already uses, in apt's files of
-# either format.
-: >"$work/apt/sources.list"
-for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$file" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$work/apt/sources.list"
-done
-for file in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$file" ] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$work/apt/sources.list.d/$(basename "$file")"
-done
-apt_options=(
-    -o Dir::Etc::SourceList="$work/apt/sources.list"
-    -o Dir::Etc::SourceParts="$work/apt/sources.list.d"
-    -o Dir::State::Lists="$work/apt/lists"
-    -o Dir::Cache="$work/apt/cache"
-    -o APT::Sandbox::User=root
-)
 (
-    cd "$work"
-    apt-get "${apt_options[@]}" update -q &&
-        apt-get "${apt_options[@]}" source -q --download-only "qt6-base=$qt_version" &&
+    fetch_source "$work" &&
+        cd "$work" &&
         dpkg-source --no-check -x qt6-base_*.dsc source
 ) >>"$log" 2>&1 || {
     tail -n 20 "$log" >&2
@@ -154,6 +227,7 @@ done
 mkdir -p "$prefix/share/licenses"
 cp "$work"/source/LICENSES/*.txt "$prefix/share/licenses/"
 cp "$log" "$prefix/build.log"
+keep_source "$work"
 rm -rf "$work"
 touch "$prefix/.complete"
 say "done"
