@@ -252,7 +252,7 @@ void frmAbout::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void frmAbout::popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y)
+void frmAbout::popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y) const
 {
     // The default item is drawn in bold. exec() returns once the chosen
     // item's handler has run.

@@ -43,7 +43,7 @@ private:
     void placeLink(MouseLabel *link);
     void centreOnOwner();
     void keyPressOn(MouseLabel *link, int button);
-    void popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y);
+    void popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y) const;
 
     void Form_Load();
     void lblEmail_MouseDown(int Button, int Shift, float X, float Y);
