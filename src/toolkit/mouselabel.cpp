@@ -11,6 +11,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace {
 bool reportedButton(Qt::MouseButton button)
 {
@@ -52,11 +54,9 @@ QStringList MouseLabel::accessibleActionNames() const
 
 QString MouseLabel::accessibleActionKeys(const QString &name) const
 {
-    for (const AccessibleAction &action : m_accessibleActions) {
-        if (action.name == name)
-            return action.keys;
-    }
-    return {};
+    const auto found = std::find_if(m_accessibleActions.begin(), m_accessibleActions.end(),
+                                    [&name](const AccessibleAction &action) { return action.name == name; });
+    return found != m_accessibleActions.end() ? found->keys : QString();
 }
 
 void MouseLabel::triggerAccessibleAction(const QString &name) const
