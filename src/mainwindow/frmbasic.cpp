@@ -349,8 +349,10 @@ void frmBasic::createControls()
 void frmBasic::connectHandlers()
 {
     txtHours->setKeyPressFilter([this](int &keyAscii) { txtHours_KeyPress(keyAscii); });
-    // Before the box: it would take Ctrl+Up and Ctrl+Down for moves of its cursor.
-    txtHours->installEventFilter(this);
+    // Before the box and the words: the box would take Ctrl+Up and Ctrl+Down
+    // for moves of its cursor.
+    for (QWidget *control : std::initializer_list<QWidget *>{txtHours, lblYears2, lblMonths2, lblDays2})
+        control->installEventFilter(this);
     connect(txtHours, &QLineEdit::textChanged, this, &frmBasic::txtHours_Change);
     connect(optSectionGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
@@ -411,24 +413,21 @@ void frmBasic::keyPressEvent(QKeyEvent *event)
         cmdCalculate->click();
         return;
     }
-    if (keyStepsService(event))
-        return;
     QWidget::keyPressEvent(event);
 }
 
 bool frmBasic::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtHours && event->type() == QEvent::KeyPress && keyStepsService(static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && keyStepsService(static_cast<QKeyEvent *>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
 }
 
 bool frmBasic::keyStepsService(const QKeyEvent *event)
 {
-    // The hours box leaves these keys to the window, and so does a word that
-    // took the focus from an assistive technology: for those who work without
-    // a mouse, they step the hours as the signs do, and the service as the
-    // words' drags do.
+    // In the hours box, and on a word that took the focus from an assistive
+    // technology: for those who work without a mouse, these keys step the
+    // hours as the signs do, and the service as the words' drags do.
     MouseLabel *focusedWord = nullptr;
     for (MouseLabel *word : {lblYears2, lblMonths2, lblDays2}) {
         if (word->hasFocus())
