@@ -8,6 +8,10 @@
 #         scripts/in-debian.sh trixie ./dev test
 #     The clone is of this repository's HEAD commit, or of $QUORVEL_COMMIT
 #     when set, at /src/quorvel inside the root, made afresh each time.
+# scripts/in-debian.sh --here SUITE COMMAND [ARGS...]
+#     Runs COMMAND in this checkout itself, as it stands, at the same path
+#     inside the root: what it builds lands here, as if run on this machine
+#         scripts/in-debian.sh --here trixie ./dev web
 # scripts/in-debian.sh --path SUITE
 #     Prints where that root is on this machine, so that what COMMAND made is
 #     at "$(scripts/in-debian.sh --path trixie)/src/quorvel/...".
@@ -32,15 +36,22 @@ set -euo pipefail
 {
 
 usage() {
-    sed -n '5,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
+    sed -n '5,17p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
 print_path=false
-if [ "${1:-}" = --path ]; then
+here_mode=false
+case "${1:-}" in
+--path)
     print_path=true
     shift
-fi
+    ;;
+--here)
+    here_mode=true
+    shift
+    ;;
+esac
 suite=${1:-}
 case "$suite" in
 bookworm | trixie) ;;
@@ -63,8 +74,10 @@ commit=$(git -C "$repo" rev-parse --verify "${QUORVEL_COMMIT:-HEAD}^{commit}")
 # Making a root, mounting and chroot need root; sudo keeps the caller's cache
 # folder and commit, which root's own HOME would not give.
 if [ "$(id -u)" -ne 0 ]; then
+    mode=()
+    $here_mode && mode=(--here)
     exec sudo env QUORVEL_CACHE_DIR="$cache" QUORVEL_COMMIT="$commit" CI="${CI:-}" TERM="${TERM:-dumb}" \
-        "$here/in-debian.sh" "$suite" "$@"
+        "$here/in-debian.sh" "${mode[@]}" "$suite" "$@"
 fi
 
 mkdir -p "$cache"
@@ -107,15 +120,30 @@ if [ ! -d "$root" ]; then
     mv "$partial" "$root"
 fi
 
-# A fresh clone of the commit, and the machine's name servers for apt.
 if mounted_under "$root"; then
     echo "Something is still mounted in $root; unmount it and run again." >&2
     exit 1
 fi
-rm -rf "$root/src/quorvel"
-mkdir -p "$root/src"
-git -c safe.directory='*' clone --quiet --no-checkout "$repo" "$root/src/quorvel"
-git -C "$root/src/quorvel" -c advice.detachedHead=false checkout --quiet --detach "$commit"
+if $here_mode; then
+    # The checkout, and the repository it belongs to where that lies outside
+    # it (a worktree's), at their own paths.
+    workdir=$repo
+    common=$(cd "$repo" && cd "$(git rev-parse --git-common-dir)" && pwd)
+    binds=("$repo")
+    case "$common/" in
+    "$repo"/*) ;;
+    *) binds+=("$common") ;;
+    esac
+else
+    # A fresh clone of the commit.
+    workdir=/src/quorvel
+    binds=()
+    rm -rf "$root/src/quorvel"
+    mkdir -p "$root/src"
+    git -c safe.directory='*' clone --quiet --no-checkout "$repo" "$root/src/quorvel"
+    git -C "$root/src/quorvel" -c advice.detachedHead=false checkout --quiet --detach "$commit"
+fi
+# The machine's name servers, for apt.
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
 # Inside new namespaces: the mounts go with the last process of the mount
@@ -123,10 +151,18 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 # whose end kills whatever it left running. The trap unmounts as soon as the
 # command ends, before those processes are gone.
 # shellcheck disable=SC2016 # expanded by the inner shell
+status=0
 TERM=${TERM:-dumb} CI=${CI:-} unshare --mount --pid --fork --kill-child --propagation private -- bash -euo pipefail -c '
 root=$1
-shift
+workdir=$2
+binds=$3
+shift 3
 trap "umount -R -l \"\$root/proc\" \"\$root/dev\" \"\$root/tmp\" 2>/dev/null || true" EXIT
+while IFS= read -r bind; do
+    [ -n "$bind" ] || continue
+    mkdir -p "$root$bind"
+    mount --bind "$bind" "$root$bind"
+done <<<"$binds"
 mount -t proc -o nosuid,nodev,noexec proc "$root/proc"
 mount -t tmpfs -o mode=755,nosuid,size=64k dev "$root/dev"
 for node in null zero full random urandom tty; do
@@ -145,8 +181,15 @@ mount -t tmpfs -o mode=1777,nosuid,nodev tmp "$root/tmp"
 status=0
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root TERM="$TERM" LANG=C.UTF-8 CI="$CI" \
-    /bin/sh -c "cd /src/quorvel && exec \"\$@\"" sh "$@" || status=$?
+    GIT_CONFIG_COUNT=1 GIT_CONFIG_KEY_0=safe.directory GIT_CONFIG_VALUE_0="*" \
+    /bin/sh -c "cd \"\$0\" && exec \"\$@\"" "$workdir" "$@" || status=$?
 exit "$status"
-' in-debian "$root" "$@"
-exit
+' in-debian "$root" "$workdir" "$(printf '%s\n' "${binds[@]}")" "$@" || status=$?
+
+# What COMMAND made in a checkout of someone else's is theirs, not root's.
+if $here_mode; then
+    owner=$(stat -c %u:%g "$repo")
+    [ "$owner" = 0:0 ] || find "$repo" -xdev -uid 0 -exec chown -h "$owner" {} +
+fi
+exit "$status"
 }
