@@ -67,10 +67,26 @@ void MouseLabel::triggerAccessibleAction(const QString &name) const
     }
 }
 
+bool MouseLabel::event(QEvent *event)
+{
+    // A modal window opened while a button is held here (from a key) gets the
+    // release, which would never reach the label: the press ends now instead.
+    if (event->type() == QEvent::WindowBlocked && m_held) {
+        m_held = false;
+        m_clickPending = false;
+        const int button = buttonCode(QGuiApplication::mouseButtons());
+        emit mouseUp(button != 0 ? button : 1, 0, twipsFromPixels(m_lastPosition.x()),
+                     twipsFromPixels(m_lastPosition.y()));
+    }
+    return QLabel::event(event);
+}
+
 void MouseLabel::press(const QMouseEvent *event)
 {
     // Qt grabs the mouse for the pressed widget until the last button is up.
     m_clickPending = event->button() == Qt::LeftButton;
+    m_held = true;
+    m_lastPosition = event->position();
     emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), twipsFromPixels(event->position().x()),
                    twipsFromPixels(event->position().y()));
 }
@@ -87,6 +103,7 @@ void MouseLabel::mousePressEvent(QMouseEvent *event)
 
 void MouseLabel::mouseMoveEvent(QMouseEvent *event)
 {
+    m_lastPosition = event->position();
     emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), twipsFromPixels(event->position().x()),
                    twipsFromPixels(event->position().y()));
 }
@@ -98,6 +115,8 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent *event)
     const bool clicked =
         m_clickPending && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_clickPending = false;
+    m_held = (event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) != Qt::NoButton;
+    m_lastPosition = event->position();
     emit mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), twipsFromPixels(event->position().x()),
                  twipsFromPixels(event->position().y()));
     if (clicked)
@@ -132,6 +151,8 @@ void MouseLabel::mouseDoubleClickEvent(QMouseEvent *event)
     // a double click only, whichever button made it, and its release is no
     // click.
     m_clickPending = false;
+    m_held = true;
+    m_lastPosition = event->position();
     emit dblClick();
 }
 

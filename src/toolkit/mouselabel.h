@@ -15,7 +15,8 @@
 // buttons) are not reported: their presses and releases do nothing.
 //
 // After a press the label keeps the mouse until every button is up, so moves
-// and the release outside it still reach it. The second press of a double
+// and the release outside it still reach it; a window that turns modal over it
+// takes the mouse, and the label then reports the release itself. The second press of a double
 // click on the label, with any button, raises dblClick and no mouseDown; a
 // press that Qt pairs with a first press on another control is a press.
 //
@@ -32,6 +33,9 @@ public:
 
     static int buttonCode(Qt::MouseButtons buttons);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
+
+    // From a press on the label until its last button is up.
+    bool isHeld() const { return m_held; }
 
     void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
@@ -51,6 +55,7 @@ signals:
     void dblClick();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -72,6 +77,8 @@ private:
     QAccessible::Role m_accessibleRole = QAccessible::StaticText;
     QList<AccessibleAction> m_accessibleActions;
     bool m_clickPending = false;
+    bool m_held = false;
+    QPointF m_lastPosition;
     // The label's last press that a second press could still pair with.
     bool m_firstPressKept = false;
     quint64 m_firstPressTime = 0;

@@ -20,6 +20,7 @@ private slots:
     void pressReportsButtonShiftAndTwips();
     void moveReportsTheButtonsHeld();
     void keepsTheMouseUntilTheLastButtonIsUp();
+    void aModalWindowTakesTheMouse();
     void doubleClickIsNoSecondPress_data();
     void doubleClickIsNoSecondPress();
     void clickIsALeftPressAndReleaseOnTheLabel_data();
@@ -133,6 +134,26 @@ void TestMouseLabel::keepsTheMouseUntilTheLastButtonIsUp()
     const qsizetype movesSoFar = moves.count();
     WindowMouse::move(m_label, QPointF(-60, 20));
     QCOMPARE(moves.count(), movesSoFar);
+}
+
+// A window turning modal (from a key) gets the release the label waited for:
+// the label reports it at once, where the mouse last was.
+void TestMouseLabel::aModalWindowTakesTheMouse()
+{
+    QSignalSpy ups(m_label, &MouseLabel::mouseUp);
+    WindowMouse::press(m_label, QPointF(50, 20), Qt::RightButton);
+    WindowMouse::move(m_label, QPointF(-20, 20));
+    QVERIFY(m_label->isHeld());
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&modal));
+    QCOMPARE(ups.count(), 1);
+    QCOMPARE(ups.at(0).at(0).toInt(), 2);
+    QCOMPARE(ups.at(0).at(2).toFloat(), -300.0F);
+    QVERIFY(!m_label->isHeld());
+    WindowMouse::release(m_label, QPointF(-20, 20), Qt::RightButton);
+    QCOMPARE(ups.count(), 1);
 }
 
 void TestMouseLabel::doubleClickIsNoSecondPress_data()
