@@ -8,9 +8,9 @@
 #include "conversion/servicetohours.h"
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
-#include "mainwindow/dragarithmetic.h"
+#include "mainwindow/mouseactionkeys.h"
+#include "mainwindow/newsteller.h"
 #include "resources/pictures.h"
-#include "toolkit/announcer.h"
 #include "toolkit/captionfit.h"
 #include "toolkit/classicfont.h"
 #include "toolkit/framebox.h"
@@ -30,9 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTimer>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -89,28 +87,13 @@ const QString DescribedKeys = QStringLiteral(
     "Στο πλαίσιο των ωρών: βέλη πάνω και κάτω, ώρες ±1· Ctrl και βέλη πάνω και κάτω, μέρες ±1· Page Up και "
     "Page Down, μήνες ±1· Ctrl και Page Up ή Page Down, χρόνια ±1. F1: τύπος υπολογισμού. F2: πληροφορίες.");
 
-// One unit of a word drag, in twips of travel.
-constexpr float TwipsPerUnit = 60.0F;
-// Where a press beside the track's centre steps by one hour.
-constexpr float OneHourOffset = 7.5F;
-
 // The slider's limits for the hours.
 constexpr std::int32_t LeastHours = 0;
 constexpr std::int32_t MostHours = 99999;
-// The adjusters' limits: days run to 25 (a result can show 25 days) and are
-// never carried into a month, nor months into a year.
-constexpr std::int32_t MostDays = 25;
-constexpr std::int32_t MostMonths = 11;
 
 QString numberText(std::int32_t value)
 {
     return QString::fromStdString(plainDigits(value));
-}
-
-// "1 μέρα", "2 μέρες": a figure as it is said.
-QString counted(const QString &figure, const QString &one, const QString &many)
-{
-    return figure + QLatin1Char(' ') + (figure == QStringLiteral("1") ? one : many);
 }
 
 // A figure label's number; the empty caption, before the first calculation,
@@ -339,20 +322,14 @@ void frmBasic::createControls()
          {optSection[1], optSection[2], optSection[3], optSection[4]}});
     restingWordFont = lblDays2->font();
 
-    announcer = new Announcer(this);
-    announcer->setObjectName(QStringLiteral("announcer"));
-    newsTimer = new QTimer(this);
-    newsTimer->setSingleShot(true);
-    newsTimer->setInterval(0);
+    news = new NewsTeller(this, txtHours, {lblYears, lblMonths, lblDays}, [this] { return mouseHoldsDrag(); });
+    // A child of the window, which it serves for the window's life.
+    new MouseActionKeys(*this);
 }
 
 void frmBasic::connectHandlers()
 {
     txtHours->setKeyPressFilter([this](int &keyAscii) { txtHours_KeyPress(keyAscii); });
-    // Before the box and the words: the box would take Ctrl+Up and Ctrl+Down
-    // for moves of its cursor.
-    for (QWidget *control : std::initializer_list<QWidget *>{txtHours, lblYears2, lblMonths2, lblDays2})
-        control->installEventFilter(this);
     connect(txtHours, &QLineEdit::textChanged, this, &frmBasic::txtHours_Change);
     connect(optSectionGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
@@ -361,9 +338,9 @@ void frmBasic::connectHandlers()
     connect(chkAlwaysCalculate, &QCheckBox::toggled, this, &frmBasic::chkAlwaysCalculate_Click);
     connect(cmdCalculate, &QPushButton::clicked, this, [this] {
         // Asked for, the result is said even where it stays the same.
-        serviceToTell = true;
+        news->resultAsked();
         cmdCalculate_Click();
-        tellLater();
+        news->tellLater();
     });
     connect(imgInfo, &MouseLabel::click, this, &frmBasic::imgInfo_Click);
     connect(imgAbout, &MouseLabel::click, this, &frmBasic::imgAbout_Click);
@@ -371,8 +348,6 @@ void frmBasic::connectHandlers()
     // in the window.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &frmBasic::imgInfo_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this, &frmBasic::imgAbout_Click);
-    connect(newsTimer, &QTimer::timeout, this, &frmBasic::tellNews);
-    connectAccessibleActions();
 
     connect(lblBar, &MouseLabel::mouseDown, this, &frmBasic::lblBar_MouseDown);
     connect(lblBar, &MouseLabel::mouseMove, this, &frmBasic::lblBar_MouseMove);
@@ -414,164 +389,6 @@ void frmBasic::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-bool frmBasic::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && keyStepsService(static_cast<QKeyEvent *>(event)))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}
-
-bool frmBasic::keyStepsService(const QKeyEvent *event)
-{
-    // In the hours box, and on a word that took the focus from an assistive
-    // technology: for those who work without a mouse, these keys step the
-    // hours as the signs do, and the service as the words' drags do.
-    MouseLabel *focusedWord = nullptr;
-    for (MouseLabel *word : {lblYears2, lblMonths2, lblDays2}) {
-        if (word->hasFocus())
-            focusedWord = word;
-    }
-    if (!txtHours->hasFocus() && focusedWord == nullptr)
-        return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool plain = modifiers == Qt::NoModifier;
-    const bool control = modifiers == Qt::ControlModifier;
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const int direction = event->key() == Qt::Key_Up ? 1 : -1;
-        if (plain && direction > 0)
-            lblPlus_MouseDown(1, 0, 0, 0);
-        else if (plain)
-            lblMinus_MouseDown(1, 0, 0, 0);
-        else if (control)
-            stepWord(lblDays2, direction);
-        else
-            return false;
-        return true;
-    }
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        const int direction = event->key() == Qt::Key_PageUp ? 1 : -1;
-        if (!plain && !control)
-            return false;
-        stepWord(control ? lblYears2 : lblMonths2, direction);
-        return true;
-    }
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (focusedWord == nullptr || !plain)
-            return false;
-        stepWord(focusedWord, event->key() == Qt::Key_Right ? 1 : -1);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void frmBasic::connectAccessibleActions()
-{
-    lblPlus->setAccessibleRole(QAccessible::Button);
-    lblPlus->addAccessibleAction(
-        QAccessibleActionInterface::pressAction(), [this] { lblPlus_MouseDown(1, 0, 0, 0); }, QStringLiteral("Up"));
-    lblMinus->setAccessibleRole(QAccessible::Button);
-    lblMinus->addAccessibleAction(
-        QAccessibleActionInterface::pressAction(), [this] { lblMinus_MouseDown(1, 0, 0, 0); }, QStringLiteral("Down"));
-    lblBar->setAccessibleRole(QAccessible::Slider);
-    lblBar->addAccessibleAction(QAccessibleActionInterface::increaseAction(), [this] { stepTrack(1); });
-    lblBar->addAccessibleAction(QAccessibleActionInterface::decreaseAction(), [this] { stepTrack(-1); });
-    const std::pair<MouseLabel *, QString> words[] = {{lblDays2, QStringLiteral("Ctrl+Up")},
-                                                      {lblMonths2, QStringLiteral("Page Up")},
-                                                      {lblYears2, QStringLiteral("Ctrl+Page Up")}};
-    for (const auto &[word, keys] : words) {
-        MouseLabel *adjuster = word;
-        QString down = keys;
-        down.replace(QStringLiteral("Up"), QStringLiteral("Down"));
-        adjuster->addAccessibleAction(
-            QAccessibleActionInterface::increaseAction(), [this, adjuster] { stepWord(adjuster, 1); }, keys);
-        adjuster->addAccessibleAction(
-            QAccessibleActionInterface::decreaseAction(), [this, adjuster] { stepWord(adjuster, -1); }, down);
-        // Focused, a word steps with Left and Right too; it is no tab stop.
-        adjuster->addAccessibleAction(QAccessibleActionInterface::setFocusAction(),
-                                      [adjuster] { adjuster->setFocus(Qt::OtherFocusReason); });
-        adjuster->setAccessibleDescription(adjuster->toolTip() + QStringLiteral(". Βέλη αριστερά και δεξιά, ή ") +
-                                           keys + QStringLiteral(" και ") + down + QStringLiteral(", ±1."));
-    }
-    // The windows open once the action has answered: the about window's own
-    // event loop would hold the answer until it closes.
-    imgInfo->setAccessibleRole(QAccessible::Button);
-    imgInfo->addAccessibleAction(
-        QAccessibleActionInterface::pressAction(),
-        [this] { QMetaObject::invokeMethod(this, &frmBasic::imgInfo_Click, Qt::QueuedConnection); },
-        QStringLiteral("F1"));
-    imgAbout->setAccessibleRole(QAccessible::Button);
-    imgAbout->addAccessibleAction(
-        QAccessibleActionInterface::pressAction(),
-        [this] { QMetaObject::invokeMethod(this, &frmBasic::imgAbout_Click, Qt::QueuedConnection); },
-        QStringLiteral("F2"));
-}
-
-void frmBasic::stepTrack(int direction)
-{
-    // A press just beside the centre, held for one tick.
-    const float X = barCenterX - twipsFromPixels(lblBar->x()) + OneHourOffset * static_cast<float>(direction);
-    lblBar_MouseDown(1, 0, X, 0);
-    tmrBar_Timer();
-    lblBar_MouseUp(1, 0, X, 0);
-}
-
-void frmBasic::stepWord(MouseLabel *word, int units)
-{
-    // A press, a move of the units' travel and a release, as a drag makes them.
-    using Handler = void (frmBasic::*)(int, int, float, float);
-    struct Handlers
-    {
-        Handler down;
-        Handler move;
-        Handler up;
-    };
-    const Handlers handlers =
-        word == lblDays2
-            ? Handlers{&frmBasic::lblDays2_MouseDown, &frmBasic::lblDays2_MouseMove, &frmBasic::lblDays2_MouseUp}
-        : word == lblMonths2
-            ? Handlers{&frmBasic::lblMonths2_MouseDown, &frmBasic::lblMonths2_MouseMove, &frmBasic::lblMonths2_MouseUp}
-            : Handlers{&frmBasic::lblYears2_MouseDown, &frmBasic::lblYears2_MouseMove, &frmBasic::lblYears2_MouseUp};
-    const float travel = TwipsPerUnit * static_cast<float>(units);
-    (this->*handlers.down)(1, 0, 0, 0);
-    (this->*handlers.move)(1, 0, travel, 0);
-    (this->*handlers.up)(1, 0, travel, 0);
-}
-
-void frmBasic::tellLater()
-{
-    if (tmrBar->interval() == 0 && !adjusting)
-        newsTimer->start();
-}
-
-void frmBasic::tellNews()
-{
-    QStringList news;
-    if (hoursWritten) {
-        const QString hours = txtHours->text().isEmpty() ? QStringLiteral("0") : txtHours->text();
-        news.append(counted(hours, QStringLiteral("ώρα"), QStringLiteral("ώρες")));
-    }
-    const QString service =
-        lblYears->text().isEmpty()
-            ? QString()
-            : QStringList{counted(lblYears->text(), QStringLiteral("χρόνος"), QStringLiteral("χρόνια")),
-                          counted(lblMonths->text(), QStringLiteral("μήνας"), QStringLiteral("μήνες")),
-                          counted(lblDays->text(), QStringLiteral("μέρα"), QStringLiteral("μέρες"))}
-                  .join(QStringLiteral(", "));
-    if (!service.isEmpty() && (serviceToTell || service != serviceTold)) {
-        news.append(service);
-        serviceTold = service;
-    }
-    hoursWritten = false;
-    serviceToTell = false;
-    if (!news.isEmpty())
-        announcer->say(news.join(QStringLiteral(": ")));
 }
 
 void frmBasic::Form_Load()
@@ -645,7 +462,7 @@ void frmBasic::lblBar_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float 
 {
     linBar->setX(barCenterX);
     tmrBar->setInterval(0);
-    tellLater();
+    news->tellLater();
 }
 
 void frmBasic::tmrBar_Timer()
@@ -656,9 +473,7 @@ void frmBasic::tmrBar_Timer()
     const std::optional<std::int32_t> hours = hoursInBox();
     if (!hours)
         return;
-    // In 64 bits: hours written by the adjusters may lie beyond the limits.
-    const std::int64_t sum = std::int64_t{*hours} + barStep;
-    writeHours(static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, LeastHours, MostHours)));
+    writeHours(barSteppedHours(*hours, barStep));
     finishStep();
 }
 
@@ -716,8 +531,8 @@ void frmBasic::writeHours(std::int32_t hours)
     // Runs txtHours_Change, and with it the calculation when automatic, before
     // it returns.
     txtHours->setText(numberText(hours));
-    hoursWritten = true;
-    tellLater();
+    news->hoursWritten();
+    news->tellLater();
 }
 
 void frmBasic::finishStep()
@@ -759,7 +574,7 @@ void frmBasic::cmdCalculate_Click()
     showFigure(lblDays, DaysMeaning, numberText(result->days));
     showFigure(lblMonths, MonthsMeaning, numberText(result->months));
     showFigure(lblYears, YearsMeaning, numberText(result->years));
-    tellLater();
+    news->tellLater();
 }
 
 void frmBasic::imgInfo_Click()
@@ -790,22 +605,36 @@ void frmBasic::imgAbout_Click()
 void frmBasic::startAdjusting(MouseLabel *word, const QString &draggingCaption, float X)
 {
     dragStartX = X;
-    startDays = figureShown(lblDays);
-    startMonths = figureShown(lblMonths);
-    startYears = figureShown(lblYears);
+    const Service shown = serviceShown();
+    startDays = shown.days;
+    startMonths = shown.months;
+    startYears = shown.years;
     // The dragging caption is wider than the word; where the word's size
     // leaves it no room, it alone is set smaller, for as long as it shows.
     word->setFont(fittedFont(word, draggingCaption));
     word->setText(draggingCaption);
-    adjusting = true;
 }
 
 void frmBasic::stopAdjusting(MouseLabel *word, const QString &restingCaption)
 {
     word->setText(restingCaption);
     word->setFont(restingWordFont);
-    adjusting = false;
-    tellLater();
+    news->tellLater();
+}
+
+Service frmBasic::serviceShown() const
+{
+    return {figureShown(lblYears), figureShown(lblMonths), figureShown(lblDays)};
+}
+
+Service frmBasic::ceiling() const
+{
+    return {maxYears, maxMonths, maxDays};
+}
+
+bool frmBasic::mouseHoldsDrag() const
+{
+    return lblBar->isHeld() || lblYears2->isHeld() || lblMonths2->isHeld() || lblDays2->isHeld();
 }
 
 void frmBasic::lblDays2_MouseDown(int /*Button*/, int /*Shift*/, float X, float /*Y*/)
@@ -817,13 +646,7 @@ void frmBasic::lblDays2_MouseMove(int Button, int /*Shift*/, float X, float /*Y*
 {
     if (Button == 0)
         return;
-    newDays = draggedFigure(startDays, dragStartX, X);
-    if (newDays > MostDays)
-        newDays = MostDays;
-    if (startYears >= maxYears && startMonths >= maxMonths && newDays > maxDays)
-        newDays = maxDays;
-    if (newDays < 0)
-        newDays = 0;
+    newDays = adjustedDays(draggedFigure(startDays, dragStartX, X), {startYears, startMonths, startDays}, ceiling());
     newMonths = startMonths;
     newYears = startYears;
     UpdateHoursFromService();
@@ -843,16 +666,8 @@ void frmBasic::lblMonths2_MouseMove(int Button, int /*Shift*/, float X, float /*
 {
     if (Button == 0)
         return;
-    newMonths = draggedFigure(startMonths, dragStartX, X);
-    if (newMonths > MostMonths)
-        newMonths = MostMonths;
-    // The days play no part: the ceiling's months with more days than the
-    // ceiling's pass, and their hours may run to six digits, which the box
-    // keeps whole.
-    if (startYears >= maxYears && newMonths > maxMonths)
-        newMonths = maxMonths;
-    if (newMonths < 0)
-        newMonths = 0;
+    newMonths =
+        adjustedMonths(draggedFigure(startMonths, dragStartX, X), {startYears, startMonths, startDays}, ceiling());
     newDays = startDays;
     newYears = startYears;
     UpdateHoursFromService();
@@ -872,16 +687,7 @@ void frmBasic::lblYears2_MouseMove(int Button, int /*Shift*/, float X, float /*Y
 {
     if (Button == 0)
         return;
-    newYears = draggedFigure(startYears, dragStartX, X);
-    if (newYears > maxYears)
-        newYears = maxYears;
-    // The ceiling's years with months and days beyond the ceiling's would lie
-    // above it: a year less.
-    const bool beyondCeiling = startMonths > maxMonths || (startMonths == maxMonths && startDays > maxDays);
-    if (newYears == maxYears && beyondCeiling)
-        newYears = maxYears - 1;
-    if (newYears < 0)
-        newYears = 0;
+    newYears = adjustedYears(draggedFigure(startYears, dragStartX, X), {startYears, startMonths, startDays}, ceiling());
     newDays = startDays;
     newMonths = startMonths;
     UpdateHoursFromService();

@@ -7,6 +7,8 @@
 // formula and about windows. It owns all state of the calculation; the hours
 // exist only as the text of txtHours, the service only as the three figures.
 
+#include "mainwindow/dragarithmetic.h"
+
 #include <QFont>
 #include <QPointer>
 #include <QWidget>
@@ -15,17 +17,17 @@
 #include <cstdint>
 #include <optional>
 
-class Announcer;
 class FrameBox;
 class IntervalTimer;
 class LineShape;
+class MouseActionKeys;
 class MouseLabel;
+class NewsTeller;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 class TextBox;
 class frmFormula;
 
@@ -41,15 +43,16 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The keys and accessibility actions run the window's own mouse handlers.
+    friend class MouseActionKeys;
+
     // Section tables are indexed by the option buttons' indices, 1 to 4.
     using SectionColumn = std::array<std::int16_t, 5>;
 
     void createControls();
     void connectHandlers();
-    void connectAccessibleActions();
     bool alwaysCalculate() const;
 
     void Form_Load();
@@ -90,18 +93,11 @@ private:
     // The result adjusters' shared press.
     void startAdjusting(MouseLabel *word, const QString &draggingCaption, float X);
     void stopAdjusting(MouseLabel *word, const QString &restingCaption);
-
-    // The keyboard's and assistive technologies' ways to what the mouse does
-    // on the track and the words, through the mouse's own handlers.
-    void stepTrack(int direction);
-    void stepWord(MouseLabel *word, int units);
-    bool keyStepsService(const QKeyEvent *event);
-
-    // What changed in the last event, said once it is over: the hours the
-    // program wrote and the service, if it changed. While the mouse holds the
-    // track or a word, it waits for the release.
-    void tellLater();
-    void tellNews();
+    // The service the figures show, and the chosen section's ceiling.
+    Service serviceShown() const;
+    Service ceiling() const;
+    // Whether a mouse button holds the track or a word.
+    bool mouseHoldsDrag() const;
 
     // The window's state record.
     QString lastValidText;
@@ -151,10 +147,5 @@ private:
     QPointer<frmFormula> formulaWindow;
     // The words' font at rest, which their dragging captions may not share.
     QFont restingWordFont;
-    Announcer *announcer = nullptr;
-    QTimer *newsTimer = nullptr;
-    bool hoursWritten = false;
-    bool serviceToTell = false;
-    bool adjusting = false;
-    QString serviceTold;
+    NewsTeller *news = nullptr;
 };

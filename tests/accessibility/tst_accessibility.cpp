@@ -3,8 +3,10 @@
 #include "infowindows/frmabout.h"
 #include "infowindows/frmformula.h"
 #include "mainwindow/frmbasic.h"
+#include "support/windowevents.h"
 #include "toolkit/accessiblefactory.h"
 #include "toolkit/announcer.h"
+#include "toolkit/intervaltimer.h"
 #include "toolkit/lineshape.h"
 #include "toolkit/versioninfo.h"
 
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -303,17 +306,24 @@ void TestAccessibility::figuresAreHeard()
 
 void TestAccessibility::mouseActionsHaveKeysAndActions_data()
 {
-    // "key K" in the hours box, "action CONTROL NAME", or "focus WORD, key K"
-    // after an assistive technology moved the focus to a word.
+    // After choosing section (0: none) and typing the hours, the steps of
+    // way, separated by ", ": "key K" in the focused control, "action CONTROL
+    // NAME", "focus WORD" as an assistive technology moves it, "press",
+    // "move" or "release CONTROL X" with the left button at pixel X of the
+    // control, "tick" of the slider's timer, and "heard": the sentences so far
+    // were left to finish.
+    QTest::addColumn<int>("section");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("hours");
-    // What a screen reader is told, once the event is over.
+    // The last sentence a screen reader was told.
     QTest::addColumn<QString>("said");
 
     // 100 hours of ΠΕ show 0 years, 1 month, 4 days; a step of a word writes
     // the hours of the service one unit on.
     const auto row = [](const char *name, const char *way, const char *hours, const QString &said) {
-        QTest::newRow(name) << QString::fromLatin1(way) << QString::fromLatin1(hours) << said;
+        QTest::newRow(name) << 1 << QStringLiteral("100") << QString::fromLatin1(way) << QString::fromLatin1(hours)
+                            << said;
     };
     row("Up: + 1 hour", "key Up", "101", QStringLiteral("101 ώρες"));
     row("Down: - 1 hour", "key Down", "99", QStringLiteral("99 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
@@ -322,7 +332,9 @@ void TestAccessibility::mouseActionsHaveKeysAndActions_data()
     row("Page Up: a month more", "key PgUp", "189", QStringLiteral("189 ώρες: 0 χρόνια, 2 μήνες, 4 μέρες"));
     row("Page Down: a month less", "key PgDown", "14", QStringLiteral("14 ώρες: 0 χρόνια, 0 μήνες, 4 μέρες"));
     row("Ctrl+Page Up: a year more", "key Ctrl+PgUp", "1151", QStringLiteral("1151 ώρες: 1 χρόνος, 1 μήνας, 4 μέρες"));
-    row("Ctrl+Page Down at 0 years: the shown service", "key Ctrl+PgDown", "101", QStringLiteral("101 ώρες"));
+    // A year less at 0 years would write the 101 hours of the service shown.
+    const QString typedResult = QStringLiteral("0 χρόνια, 1 μήνας, 4 μέρες");
+    row("Ctrl+Page Down at 0 years: nothing", "key Ctrl+PgDown", "100", typedResult);
     row("+ pressed", "action lblPlus Press", "101", QStringLiteral("101 ώρες"));
     row("- pressed", "action lblMinus Press", "99", QStringLiteral("99 ώρες: 0 χρόνια, 1 μήνας, 3 μέρες"));
     row("the track increased", "action lblBar Increase", "101", QStringLiteral("101 ώρες"));
@@ -335,36 +347,103 @@ void TestAccessibility::mouseActionsHaveKeysAndActions_data()
         QStringLiteral("105 ώρες: 0 χρόνια, 1 μήνας, 5 μέρες"));
     row("μήνες focused, Left", "focus lblMonths2, key Left", "14",
         QStringLiteral("14 ώρες: 0 χρόνια, 0 μήνες, 4 μέρες"));
+    // Held 307.5 twips left of the centre, the track takes 7 hours a tick.
+    row("the track's Increase while the mouse holds it: the ticks go on",
+        "press lblBar 56, action lblBar Increase, tick, release lblBar 56", "93",
+        QStringLiteral("93 ώρες: 0 χρόνια, 1 μήνας, 2 μέρες"));
+
+    const auto other = [](const char *name, int section, const char *typed, const char *way, const char *hours,
+                          const QString &said) {
+        QTest::newRow(name) << section << QString::fromLatin1(typed) << QString::fromLatin1(way)
+                            << QString::fromLatin1(hours) << said;
+    };
+    // A key during a drag on a word leaves the drag to the mouse: 12 pixels
+    // from the press are 3 months on from 1 year.
+    other("Ctrl+Up while the mouse drags μήνες: the drag holds", 1, "1050",
+          "press lblMonths2 20, move lblMonths2 28, key Ctrl+Up, move lblMonths2 32, release lblMonths2 32", "1313",
+          QStringLiteral("1313 ώρες: 1 χρόνος, 3 μήνες, 0 μέρες"));
+    // With no section there is no service to step.
+    other("no section: Ctrl+Up leaves the hours typed", 0, "500", "key Ctrl+Up", "500", QString());
+    other("no section: a year less leaves the hours typed", 0, "500", "action lblYears2 Decrease", "500", QString());
+    // At the ceiling a step up would lower the hours.
+    const QString ceilingPE = QStringLiteral("95 χρόνια, 2 μήνες, 21 μέρες");
+    other("99999 in ΠΕ: Ctrl+Up, nothing", 1, "99999", "key Ctrl+Up", "99999", ceilingPE);
+    other("99999 in ΠΕ: Page Up, nothing", 1, "99999", "key PgUp", "99999", ceilingPE);
+    other("99999 in ΠΕ: Ctrl+Page Up, nothing", 1, "99999", "key Ctrl+PgUp", "99999", ceilingPE);
+    other("99999 in ΤΕ: Ctrl+Up, nothing", 2, "99999", "key Ctrl+Up", "99999",
+          QStringLiteral("90 χρόνια, 10 μήνες, 22 μέρες"));
+    // Six digits that a month more wrote: the track's one hour more would
+    // fall to its limit, 99999.
+    other("100012 in ΠΕ: the track's Increase, nothing", 1, "99924", "key PgUp, heard, action lblBar Increase",
+          "100012", QStringLiteral("100012 ώρες: 95 χρόνια, 2 μήνες, 25 μέρες"));
+    // Each sentence cuts off the one before: the new service goes with every
+    // sentence until one carrying it was left to finish.
+    other("quick Ups: the service changed on the way is said last", 1, "12345", "key Up, heard, key Up, key Up, key Up",
+          "12349", QStringLiteral("12349 ώρες: 11 χρόνια, 9 μήνες, 3 μέρες"));
+    other("once heard, the service is not said again", 1, "12345", "key Up, key Up, heard, key Up", "12348",
+          QStringLiteral("12348 ώρες"));
 }
 
 void TestAccessibility::mouseActionsHaveKeysAndActions()
 {
+    QFETCH(int, section);
+    QFETCH(QString, typed);
     QFETCH(QString, way);
     QFETCH(QString, hours);
     QFETCH(QString, said);
     QWidget *top = open(QStringLiteral("frmBasic"));
-    auto *box = top->findChild<QWidget *>(QStringLiteral("txtHours"));
-    QTest::mouseClick(top->findChild<QRadioButton *>(QStringLiteral("optSection(1)")), Qt::LeftButton);
-    box->setFocus();
-    QTest::keyClicks(box, QStringLiteral("100"));
-    const auto *announcer = top->findChild<Announcer *>(QStringLiteral("announcer"));
-    QTRY_COMPARE(announcer->lastSentence(), QStringLiteral("0 χρόνια, 1 μήνας, 4 μέρες"));
-
-    const auto doAction = [top](const QString &control, const QString &action) {
-        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(top->findChild<QWidget *>(control));
-        QVERIFY(face && face->actionInterface());
-        QVERIFY2(face->actionInterface()->actionNames().contains(action), qPrintable(control));
-        face->actionInterface()->doAction(action);
+    const auto control = [top](const QString &name) {
+        auto *found = top->findChild<QWidget *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
     };
-    QString keys = way;
-    if (way.startsWith(QStringLiteral("focus "))) {
-        doAction(way.section(QLatin1Char(' '), 1, 1).chopped(1), QAccessibleActionInterface::setFocusAction());
-        keys = way.section(QLatin1Char(' '), 2);
+    QWidget *box = control(QStringLiteral("txtHours"));
+    if (section > 0)
+        QTest::mouseClick(control(QStringLiteral("optSection(%1)").arg(section)), Qt::LeftButton);
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    const auto *announcer = top->findChild<Announcer *>(QStringLiteral("announcer"));
+    auto *heard = top->findChild<QTimer *>(QStringLiteral("newsHeard"));
+    QVERIFY(announcer && heard);
+    const auto letFinish = [heard] {
+        // The sentence due once the event is over, then the time to hear it.
+        QCoreApplication::processEvents();
+        const int hearing = heard->interval();
+        if (heard->isActive())
+            heard->start(0);
+        QTRY_VERIFY(!heard->isActive());
+        heard->setInterval(hearing);
+    };
+    letFinish();
+
+    for (const QString &step : way.split(QStringLiteral(", "))) {
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString what = step.section(QLatin1Char(' '), 1, 1);
+        const QString how = step.section(QLatin1Char(' '), 2);
+        if (verb == QStringLiteral("key")) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(what));
+        } else if (verb == QStringLiteral("action") || verb == QStringLiteral("focus")) {
+            const QString action = verb == QStringLiteral("focus") ? QAccessibleActionInterface::setFocusAction() : how;
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control(what));
+            QVERIFY(face && face->actionInterface());
+            QVERIFY2(face->actionInterface()->actionNames().contains(action), qPrintable(what));
+            face->actionInterface()->doAction(action);
+        } else if (verb == QStringLiteral("press")) {
+            WindowMouse::press(control(what), QPointF(how.toDouble(), 8), Qt::LeftButton);
+        } else if (verb == QStringLiteral("move")) {
+            WindowMouse::move(control(what), QPointF(how.toDouble(), 8));
+        } else if (verb == QStringLiteral("release")) {
+            WindowMouse::release(control(what), QPointF(how.toDouble(), 8), Qt::LeftButton);
+        } else if (verb == QStringLiteral("tick")) {
+            emit top->findChild<IntervalTimer *>(QStringLiteral("tmrBar"))->timer();
+        } else {
+            QCOMPARE(verb, QStringLiteral("heard"));
+            letFinish();
+        }
+        // The sentence due once the event is over, as between two real keys.
+        QCoreApplication::processEvents();
     }
-    if (keys.startsWith(QStringLiteral("key ")))
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys.section(QLatin1Char(' '), 1)));
-    else
-        doAction(way.section(QLatin1Char(' '), 1, 1), way.section(QLatin1Char(' '), 2));
     QCOMPARE(box->property("text").toString(), hours);
     QTRY_COMPARE(announcer->lastSentence(), said);
 }

@@ -17,7 +17,8 @@
 # screen reader's command would ("action:+:Press"), or "-" to send nothing (the
 # first step, which waits for the window). Each PHRASE is a fixed text that one
 # of Orca's utterances after these keys must contain; a PHRASE starting with "!"
-# is one that none may contain. A step ends when all its phrases were said, or
+# is one that none may contain, and one starting with "$" one that the last of
+# them must contain. A step ends when all its phrases were said, or
 # fails after ORCA_STEP_SECONDS (default 60), and then the next keys go out
 # once Orca has been quiet for ORCA_QUIET_SECONDS (default 1.5), so that what
 # one step says is not taken for the next one's. "#" starts a comment line. With
@@ -221,21 +222,24 @@ while IFS= read -r line || [ -n "$line" ]; do
         said=$(speech_since "$start")
         missing=()
         for phrase in "${fields[@]:1}"; do
-            if [ "${phrase:0:1}" = '!' ]; then
-                continue
-            fi
+            case "$phrase" in
+            '!'*) continue ;;
+            '$'*) phrase=${phrase:1} ;;
+            esac
             grep -qF -- "$phrase" <<<"$said" || missing+=("$phrase")
         done
         [ ${#missing[@]} -eq 0 ] && break
         sleep 0.1
     done
-    # What must not be said is judged once the step is over.
+    # What must not be said, and what is said last, is judged once the step
+    # is over.
     wait_quiet
     said=$(speech_since "$start")
     for phrase in "${fields[@]:1}"; do
-        if [ "${phrase:0:1}" = '!' ] && grep -qF -- "${phrase:1}" <<<"$said"; then
-            missing+=("$phrase")
-        fi
+        case "$phrase" in
+        '!'*) grep -qF -- "${phrase:1}" <<<"$said" && missing+=("$phrase") ;;
+        '$'*) tail -n 1 <<<"$said" | grep -qF -- "${phrase:1}" || missing+=("$phrase") ;;
+        esac
     done
     finished=$(log_lines)
     echo "step $number: $keys"
