@@ -54,9 +54,9 @@ bool MouseActionKeys::stepForKey(const QKeyEvent *event)
     // In the hours box, and on a word that took the focus from an assistive
     // technology: these keys step the hours as the signs do, and the service
     // as the words' drags do.
-    const auto focused =
+    const auto *const focused =
         std::find_if(m_words.begin(), m_words.end(), [](const WordDrag &drag) { return drag.word->hasFocus(); });
-    const WordDrag *focusedWord = focused != m_words.end() ? &*focused : nullptr;
+    const WordDrag *focusedWord = focused != m_words.end() ? focused : nullptr;
     if (!m_window.txtHours->hasFocus() && focusedWord == nullptr)
         return false;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
