@@ -772,7 +772,7 @@ void frmBasic::imgInfo_Click()
     if (!formulaWindow)
         formulaWindow = new frmFormula(*this);
     formulaWindow->setWindowState(formulaWindow->windowState() & ~Qt::WindowMinimized);
-    formulaWindow->show();
+    Modal::showWindow(formulaWindow);
     formulaWindow->raise();
     formulaWindow->activateWindow();
 }

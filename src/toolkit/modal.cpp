@@ -21,6 +21,15 @@ void showDialog(QDialog *dialog)
 #endif
 }
 
+void showWindow(QWidget *window)
+{
+#ifdef Q_OS_WASM
+    window->showNormal();
+#else
+    window->show();
+#endif
+}
+
 void popUpMenu(QMenu *menu, const QPoint &at)
 {
 #ifdef Q_OS_WASM

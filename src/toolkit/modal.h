@@ -5,6 +5,7 @@
 class QDialog;
 class QMenu;
 class QPoint;
+class QWidget;
 
 // Modal windows and pop-up menus. On the desktop each call returns once the
 // window or menu is closed, its handlers run. In the browser a program cannot
@@ -14,6 +15,9 @@ namespace Modal {
 
 // Shows the dialog modal and deletes it once closed.
 void showDialog(QDialog *dialog);
+// Shows a window that is not modal at its own size, which the browser would
+// otherwise stretch over the whole page.
+void showWindow(QWidget *window);
 // Pops the menu up at a global position.
 void popUpMenu(QMenu *menu, const QPoint &at);
 
