@@ -26,16 +26,24 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from cdp import Browser, Site  # noqa: E402
 
 # Notes the time of the first animation frame in which a canvas inside the Qt
-# screen (in its shadow root) is drawn on; Qt paints the window's backing
-# store there.
+# screen (in the shadow roots under #screen) is drawn on; Qt paints the
+# window's backing store there.
 FIRST_PAINT = '''
 (() => {
+    const canvases = (root, found) => {
+        for (const element of root.querySelectorAll('*')) {
+            if (element.shadowRoot)
+                canvases(element.shadowRoot, found);
+            if (element.tagName === 'CANVAS')
+                found.push(element);
+        }
+        return found;
+    };
     const painted = () => {
         const screen = document.getElementById('screen');
-        const root = screen && screen.shadowRoot;
-        if (!root)
+        if (!screen)
             return false;
-        for (const canvas of root.querySelectorAll('canvas')) {
+        for (const canvas of canvases(screen, [])) {
             if (canvas.width < 50 || canvas.height < 50)
                 continue;
             const context = canvas.getContext('2d');

@@ -295,7 +295,7 @@ class BrowserTest(unittest.TestCase):
             page.key(key, modifiers)
             page.wait_figures(service, what)
 
-    def test_track_held_by_touch_steps_until_lifted(self):
+    def test_touch(self):
         page = self.page
         page.open(390, 700, 3, phone=True)
         page.choose(1)
@@ -323,6 +323,14 @@ class BrowserTest(unittest.TestCase):
         page.touch('touchStart', *page.centre(PLUS))
         page.touch('touchEnd')
         page.wait_figures(conversions[1, 87], 'a tap on +')
+        # A finger dragged 12 pixels right on "μήνες": three months more.
+        years, months, days = conversions[1, 87]
+        x, y = page.centre('μήνες')
+        page.touch('touchStart', x, y)
+        for step in range(1, 13):
+            page.touch('touchMove', x + step, y)
+        page.touch('touchEnd')
+        page.wait_figures((years, months + 3, days), "three months more after the finger's drag")
 
     def test_word_dragged_with_the_mouse(self):
         page = self.page
@@ -341,6 +349,8 @@ class BrowserTest(unittest.TestCase):
 
     def test_formula_and_about_windows(self):
         page = self.page
+        # Wide enough for the formula window beside the main window.
+        page.open(1024, 700)
         page.choose(1)
         page.enter_hours('100')
         page.wait_figures(conversions[1, 100], 'typed')
