@@ -11,6 +11,11 @@
 #   qt6-base_*.dsc, *.orig.tar.xz, *.debian.tar.xz  the source of the Qt DLLs
 #                                   of the Windows packages, as built
 #   qt6-base-windows-build.txt      how those DLLs were built from it
+#   quorvel-VERSION-web.zip         the site for the browser, with its notices
+#   emscripten_*.dsc, ... and the qt6-base source of the site's Qt (the same
+#                                   files as the Windows Qt's when both are
+#                                   built from one version), as built
+#   qt6-base-web-build.txt          how the site's Qt was built from it
 #   quorvel-VERSION-release-notes.md  from the top entry of packaging/changelog
 #   SHA256SUMS                      over all of them
 # It refuses, naming why, when the version disagrees anywhere, when the tree
@@ -128,6 +133,13 @@ qt=$(scripts/windows-qt.sh)
 cp "$qt"/source-package/qt6-base_* "$dist.part/"
 scripts/windows-qt.sh --describe >"$dist.part/qt6-base-windows-build.txt"
 qt_files=$(cd "$qt/source-package" && find . -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
+# The site, built on Debian 13 (./dev web goes into a Debian 13 root), which
+# leaves in build-web/release/ its zip and the source of what it links.
+say "making the site for the browser and running its tests (./dev web)"
+./dev web || refuse "the browser build or one of its tests failed (above)"
+web=quorvel-$version-web
+cp "build-web/release/$web.zip" build-web/release/qt6-base-web-build.txt build-web/release/source/* "$dist.part/"
+web_sources=$(cd build-web/release/source && find . -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
 
 # The release notes: the changelog's top entry, and what each file is.
 notes=$dist.part/quorvel-$version-release-notes.md
@@ -158,6 +170,12 @@ date=$(date -u -d "$(sed -n '/^ -- /{s/.*>  //p;q}' packaging/changelog)" +%F)
         echo "| \`$file\` | the source of the Qt DLLs in the Windows packages (Debian's qt6-base) |"
     done <<<"$qt_files"
     echo "| \`qt6-base-windows-build.txt\` | how those Qt DLLs were built from that source |"
+    echo "| \`$web.zip\` | Quorvel for the browser: a static site to put on any web server |"
+    while IFS= read -r file; do
+        grep -qxF "$file" <<<"$qt_files" && continue
+        echo "| \`$file\` | the source of what the site links statically |"
+    done <<<"$web_sources"
+    echo "| \`qt6-base-web-build.txt\` | how the site's Qt was built from Debian's qt6-base |"
     echo "| \`SHA256SUMS\` | the SHA-256 of every file: \`sha256sum -c SHA256SUMS\` |"
     echo
     echo "The Windows packages hold THIRD-PARTY-NOTICES.txt, which names each DLL"

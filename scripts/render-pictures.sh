@@ -16,6 +16,10 @@ for picture in info about; do
     rsvg-convert -w 46 -h 46 "pictures/$picture.svg" -o "pictures/$picture@2x.png"
 done
 rsvg-convert -w 32 -h 32 cursors/hand.svg -o cursors/hand.png
+# The sizes a browser asks of an installable page's manifest.
+for size in 192 512; do
+    rsvg-convert -w "$size" -h "$size" icons/quorvel.svg -o "../../packaging/web/icons/quorvel-$size.png"
+done
 # The large sizes are stored as PNG inside the icon, the small ones as bitmaps
 # that every Windows version reads.
 icotool -c -o icons/quorvel.ico icons/quorvel-16.png icons/quorvel-24.png icons/quorvel-32.png \

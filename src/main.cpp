@@ -4,6 +4,7 @@
 #include "resources/qttranslation.h"
 #include "toolkit/accessiblefactory.h"
 #include "toolkit/desktopsession.h"
+#include "toolkit/modal.h"
 
 #include <QApplication>
 
@@ -18,6 +19,6 @@ int main(int argc, char *argv[])
     installQtTranslation(*app);
     AccessibleFactory::install();
     frmBasic window;
-    window.show();
+    Modal::showWindow(&window);
     return QApplication::exec();
 }

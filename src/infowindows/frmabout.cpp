@@ -7,6 +7,7 @@
 #include "toolkit/classicfont.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/linkopener.h"
+#include "toolkit/modal.h"
 #include "toolkit/mouselabel.h"
 #include "toolkit/popupmenu.h"
 #include "toolkit/taskbar.h"
@@ -254,12 +255,11 @@ void frmAbout::keyPressEvent(QKeyEvent *event)
 
 void frmAbout::popUp(QMenu *menu, QAction *defaultItem, const QWidget *control, float x, float y) const
 {
-    // The default item is drawn in bold. exec() returns once the chosen
-    // item's handler has run.
+    // The default item is drawn in bold.
     menu->setDefaultAction(defaultItem);
     if (menuFromKeyboard)
         QTimer::singleShot(0, menu, [menu, defaultItem] { menu->setActiveAction(defaultItem); });
-    menu->exec(control->mapToGlobal(QPointF(pixelsFromTwips(x), pixelsFromTwips(y))).toPoint());
+    Modal::popUpMenu(menu, control->mapToGlobal(QPointF(pixelsFromTwips(x), pixelsFromTwips(y))).toPoint());
 }
 
 void frmAbout::Form_Load()

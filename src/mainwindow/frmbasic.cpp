@@ -16,6 +16,7 @@
 #include "toolkit/framebox.h"
 #include "toolkit/intervaltimer.h"
 #include "toolkit/lineshape.h"
+#include "toolkit/modal.h"
 #include "toolkit/mouselabel.h"
 #include "toolkit/textbox.h"
 #include "toolkit/twips.h"
@@ -245,6 +246,8 @@ void frmBasic::createControls()
     txtHours->setGeometry(Layout::txtHours);
     txtHours->setFont(classicFont(LargeFontPoints));
     txtHours->setUserMaxLength(5);
+    // A phone's digit keyboard, where the platform offers one.
+    txtHours->setInputMethodHints(Qt::ImhDigitsOnly);
     txtHours->setAccessibleName(lblHours->title());
     txtHours->setAccessibleDescription(DescribedKeys);
     // The designed end points are replaced by Form_Load.
@@ -584,18 +587,15 @@ void frmBasic::imgInfo_Click()
     if (!formulaWindow)
         formulaWindow = new frmFormula(*this);
     formulaWindow->setWindowState(formulaWindow->windowState() & ~Qt::WindowMinimized);
-    formulaWindow->show();
+    Modal::showWindow(formulaWindow);
     formulaWindow->raise();
     formulaWindow->activateWindow();
 }
 
 void frmBasic::imgAbout_Click()
 {
-    // Created afresh for each showing, centred on this window; the guard
-    // covers the window being destroyed while it is open.
-    const QPointer<frmAbout> about = new frmAbout(this);
-    about->exec();
-    delete about;
+    // Created afresh for each showing, centred on this window.
+    Modal::showDialog(new frmAbout(this));
 }
 
 // The result adjusters. A press records the figures shown; each move with a

@@ -37,6 +37,37 @@ void AccessibleMouseLabel::doAction(const QString &actionName)
         QAccessibleWidget::doAction(actionName);
 }
 
+#ifdef Q_OS_WASM
+void *AccessibleMouseLabel::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface && role() == QAccessible::Slider)
+        return static_cast<QAccessibleValueInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QVariant AccessibleMouseLabel::currentValue() const
+{
+    return {};
+}
+
+void AccessibleMouseLabel::setCurrentValue(const QVariant & /*value*/) {}
+
+QVariant AccessibleMouseLabel::maximumValue() const
+{
+    return {};
+}
+
+QVariant AccessibleMouseLabel::minimumValue() const
+{
+    return {};
+}
+
+QVariant AccessibleMouseLabel::minimumStepSize() const
+{
+    return {};
+}
+#endif
+
 QStringList AccessibleMouseLabel::keyBindingsForAction(const QString &actionName) const
 {
     const QString keys = label()->accessibleActionKeys(actionName);

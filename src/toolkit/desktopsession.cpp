@@ -97,7 +97,7 @@ Choice choose(const Displays &displays, const Probe &x11Answers, const Probe &wa
     return {false, QString(), noDesktopMessage(reasons)};
 }
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID) && !defined(Q_OS_WASM)
 
 namespace {
 

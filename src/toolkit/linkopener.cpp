@@ -8,6 +8,10 @@
 
 #include <qt_windows.h>
 #include <shellapi.h>
+#elif defined(Q_OS_WASM)
+#include <QUrl>
+
+#include <emscripten/val.h>
 #else
 #include <QDesktopServices>
 #include <QUrl>
@@ -36,6 +40,15 @@ void LinkOpener::open(const QString &link)
         window != nullptr && QGuiApplication::platformName() == QLatin1String("windows"))
         owner = reinterpret_cast<HWND>(window->winId());
     ShellExecuteW(owner, L"open", reinterpret_cast<const wchar_t *>(link.utf16()), L"", L"", SW_SHOWNORMAL);
+#elif defined(Q_OS_WASM)
+    // The page hands a mail link to the mail program and stays where it is;
+    // a web link opens in a tab of its own, which gets no hold on the page.
+    const std::string url = QUrl(link, QUrl::TolerantMode).toString(QUrl::FullyEncoded).toStdString();
+    const emscripten::val window = emscripten::val::global("window");
+    if (link.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        window["location"].set("href", url);
+    else
+        window.call<emscripten::val>("open", url, std::string("_blank"), std::string("noopener"));
 #else
     // Tolerant, so that a link that is not strictly a URI (a blank in the
     // subject) is encoded rather than refused.

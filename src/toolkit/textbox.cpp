@@ -13,6 +13,10 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WASM
+#include <emscripten/val.h>
+#endif
+
 namespace {
 constexpr int Backspace = 8;
 constexpr int DeleteCharacter = 127;
@@ -133,6 +137,15 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 
 void TextBox::focusInEvent(QFocusEvent *event)
 {
+#ifdef Q_OS_WASM
+    // A phone's keyboard comes up for the page's hidden input element that Qt
+    // types through, and offers digits alone where that element asks so.
+    emscripten::val element =
+        emscripten::val::global("document")
+            .call<emscripten::val>("querySelector", std::string("input[data-qinputcontext]"));
+    if (!element.isNull())
+        element.set("inputMode", std::string(inputMethodHints() & Qt::ImhDigitsOnly ? "numeric" : "text"));
+#endif
     // Tabbed into, QLineEdit selects the whole text, and for an empty one
     // tells assistive technologies that its caret moved all the same; Orca
     // then takes the box for the focus without saying so. There is nothing to
