@@ -140,61 +140,14 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-mkdir -p "$cache_root/qt-web"
-# One build at a time per cache; a second caller waits and then finds it done.
-exec 9>"$cache_root/qt-web/.lock"
-if ! flock -n 9; then
-    say "waiting for another build of the WebAssembly Qt to end"
-    flock 9
-fi
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-rm -rf "$cache_root"/qt-web/*.work "$prefix"
-work=$prefix.work
-mkdir -p "$work"
-log=$work/build.log
-say "building Qt $qt_version for WebAssembly into $prefix (about 25 minutes on 2 cores; log in $log)"
-
-(
-    fetch_debian_source "$work" qt6-base "$qt_version" &&
-        cd "$work" &&
-        dpkg-source --no-check -x qt6-base_*.dsc source
-) >>"$log" 2>&1 || {
-    tail -n 20 "$log" >&2
-    fail "could not fetch and unpack the source of qt6-base $qt_version (see $log)"
+# Qt's CMake files find emscripten through $EMSDK.
+prepare_qt_build() {
+    export EMSDK=$1/emsdk
+    emsdk_shim "$EMSDK"
 }
-
-# The date of Debian's source, for what rcc writes; the work folder's path
-# stays out of the objects.
-SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/source/debian/changelog" -STimestamp)
-export SOURCE_DATE_EPOCH
-prefix_map="-ffile-prefix-map=$work/source=qtbase -ffile-prefix-map=$work/build=qtbase-build"
-export EMSDK=$work/emsdk
-emsdk_shim "$EMSDK"
-{
-    cmake -S "$work/source" -B "$work/build" "${configure_options[@]}" \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map" &&
-        cmake --build "$work/build" &&
-        cmake --install "$work/build"
-} >>"$log" 2>&1 || {
-    tail -n 40 "$log" >&2
-    fail "the WebAssembly build of Qt failed (see $log)"
-}
-for wanted in lib/libQt6Core.a lib/libQt6Gui.a lib/libQt6Widgets.a plugins/platforms/libqwasm.a \
-    plugins/platforms/wasm_shell.html plugins/platforms/qtloader.js bin/qt-cmake; do
-    [ -e "$prefix/$wanted" ] || fail "the WebAssembly Qt lacks $wanted (see $log)"
-done
-# Qt's licences and its source, which go with the site into a release.
-mkdir -p "$prefix/share/licenses" "$prefix/source-package"
-cp "$work"/source/LICENSES/*.txt "$prefix/share/licenses/"
-find "$work" -maxdepth 1 -type f -name 'qt6-base_*' -exec cp {} "$prefix/source-package/" \;
-cp "$log" "$prefix/build.log"
-rm -rf "$work"
+build_qt_from_source "$cache_root/qt-web" "the WebAssembly Qt"
+finish_qt_build lib/libQt6Core.a lib/libQt6Gui.a lib/libQt6Widgets.a plugins/platforms/libqwasm.a \
+    plugins/platforms/wasm_shell.html plugins/platforms/qtloader.js bin/qt-cmake
 emsdk_shim "$prefix/emsdk"
 touch "$prefix/.complete"
 say "done"

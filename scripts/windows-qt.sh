@@ -20,6 +20,8 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 cache_root=${QUORVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
+# shellcheck source=scripts/debian-source.sh
+. "$top/scripts/debian-source.sh"
 
 say() { echo "windows-qt: $*" >&2; }
 fail() {
@@ -79,33 +81,6 @@ key=$( (
 ) | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-windows/$qt_version-$key
 
-# fetch_source DIR: downloads the source package of this Qt into DIR, through
-# source entries for the mirrors this machine already uses (in apt's files of
-# either format).
-fetch_source() {
-    local dir=$1 file
-    mkdir -p "$dir/apt/lists/partial" "$dir/apt/cache/archives/partial" "$dir/apt/sources.list.d"
-    : >"$dir/apt/sources.list"
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$file" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$dir/apt/sources.list"
-    done
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$file" ] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$dir/apt/sources.list.d/$(basename "$file")"
-    done
-    local apt_options=(
-        -o Dir::Etc::SourceList="$dir/apt/sources.list"
-        -o Dir::Etc::SourceParts="$dir/apt/sources.list.d"
-        -o Dir::State::Lists="$dir/apt/lists"
-        -o Dir::Cache="$dir/apt/cache"
-        -o APT::Sandbox::User=root
-    )
-    (
-        cd "$dir"
-        apt-get "${apt_options[@]}" update -q &&
-            apt-get "${apt_options[@]}" source -q --download-only "qt6-base=$qt_version"
-    )
-}
-
 # keep_source DIR: keeps the source package fetched into DIR, the one built,
 # in the cache, for a release to hand out beside the DLLs.
 keep_source() {
@@ -161,7 +136,7 @@ if [ -f "$prefix/.complete" ]; then
     if ! compgen -G "$prefix/source-package/qt6-base_*.dsc" >/dev/null; then
         say "fetching the source package of Qt $qt_version into $prefix/source-package"
         fetch_dir=$(mktemp -d)
-        { fetch_source "$fetch_dir" && (cd "$fetch_dir" && dpkg-source -x qt6-base_*.dsc check); } \
+        { fetch_debian_source "$fetch_dir" qt6-base "$qt_version" && (cd "$fetch_dir" && dpkg-source -x qt6-base_*.dsc check); } \
             >"$fetch_dir.log" 2>&1 || {
             cat "$fetch_dir.log" >&2
             fail "could not fetch the source of qt6-base $qt_version"
@@ -173,62 +148,9 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-mkdir -p "$cache_root/qt-windows"
-# One build at a time per cache; a second caller waits and then finds it done.
-exec 9>"$cache_root/qt-windows/.lock"
-if ! flock -n 9; then
-    say "waiting for another build of the Windows Qt to end"
-    flock 9
-fi
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-# Whatever an interrupted or failed build left, of this Qt or another.
-rm -rf "$cache_root"/qt-windows/*.work "$prefix"
-work=$prefix.work
-mkdir -p "$work"
-log=$work/build.log
-say "building Qt $qt_version for Windows into $prefix (about 15 minutes on 2 cores; log in $log)"
-
-(
-    fetch_source "$work" &&
-        cd "$work" &&
-        dpkg-source --no-check -x qt6-base_*.dsc source
-) >>"$log" 2>&1 || {
-    tail -n 20 "$log" >&2
-    fail "could not fetch and unpack the source of qt6-base $qt_version (see $log)"
-}
-
-# rcc and the MIME database's compression write times into the DLLs; they
-# take the date of Debian's source, not the caller's SOURCE_DATE_EPOCH (the
-# cache outlives commits) nor the time of the build. The work folder's path
-# stays out of them too, so that they do not depend on where the cache is.
-SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/source/debian/changelog" -STimestamp)
-export SOURCE_DATE_EPOCH
-prefix_map="-ffile-prefix-map=$work/source=qtbase -ffile-prefix-map=$work/build=qtbase-build"
-{
-    cmake -S "$work/source" -B "$work/build" "${configure_options[@]}" \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map" &&
-        cmake --build "$work/build" &&
-        cmake --install "$work/build"
-} >>"$log" 2>&1 || {
-    tail -n 40 "$log" >&2
-    fail "the cross-build of Qt failed (see $log)"
-}
-for wanted in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
-    plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll plugins/styles/qwindowsvistastyle.dll; do
-    [ -f "$prefix/$wanted" ] || fail "the Windows Qt lacks $wanted (see $log)"
-done
-# Qt's licences, which go with its DLLs into the Windows packages.
-mkdir -p "$prefix/share/licenses"
-cp "$work"/source/LICENSES/*.txt "$prefix/share/licenses/"
-cp "$log" "$prefix/build.log"
-keep_source "$work"
-rm -rf "$work"
+build_qt_from_source "$cache_root/qt-windows" "the Windows Qt"
+finish_qt_build bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
+    plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll plugins/styles/qwindowsvistastyle.dll
 touch "$prefix/.complete"
 say "done"
 echo "$prefix"

@@ -34,48 +34,43 @@ KEYS = {
     'F1': (112, 'F1'), 'F2': (113, 'F2'), 'Tab': (9, 'Tab'),
 }
 CONTROL = 2
+# A function of visit that calls visit on each element under the page's
+# #screen, through the shadow roots in which Qt keeps its windows, and returns
+# what visit collected.
+EVERY_ELEMENT = '''
+((visit) => {
+    const found = [];
+    const walk = (root) => {
+        for (const element of root.querySelectorAll('*')) {
+            if (element.shadowRoot)
+                walk(element.shadowRoot);
+            visit(element, found);
+        }
+    };
+    walk(document.getElementById('screen'));
+    return found;
+})'''
 # The windows Qt shows in the page, with their title bars' text.
-WINDOWS = '''
-(() => {
-    const found = [];
-    const walk = (root) => {
-        for (const element of root.querySelectorAll('*')) {
-            if (element.shadowRoot)
-                walk(element.shadowRoot);
-            if (!element.classList.contains('qt-window'))
-                continue;
-            const box = element.getBoundingClientRect();
-            const title = element.querySelector('.window-name');
-            found.push({title: title ? title.textContent : '', x: box.x, y: box.y, width: box.width,
-                        height: box.height});
-        }
-    };
-    walk(document.getElementById('screen'));
-    return found;
-})()
+WINDOWS = EVERY_ELEMENT + '''((element, found) => {
+    if (!element.classList.contains('qt-window'))
+        return;
+    const box = element.getBoundingClientRect();
+    const title = element.querySelector('.window-name');
+    found.push({title: title ? title.textContent : '', x: box.x, y: box.y, width: box.width,
+                height: box.height});
+})
 '''
-# Every element in the accessibility containers of Qt's windows, which lie in
-# the shadow roots under the page's #screen.
-CONTROLS = '''
-(() => {
-    const found = [];
-    const walk = (root) => {
-        for (const element of root.querySelectorAll('*')) {
-            if (element.shadowRoot)
-                walk(element.shadowRoot);
-            const container = element.parentElement;
-            if (!container || !container.classList.contains('qt-window-a11y-container'))
-                continue;
-            const box = element.getBoundingClientRect();
-            found.push({tag: element.tagName.toLowerCase(), type: element.type || '',
-                        text: element.innerHTML, name: element.getAttribute('name') || '',
-                        description: element.getAttribute('aria-description') || '',
-                        x: box.x, y: box.y, width: box.width, height: box.height});
-        }
-    };
-    walk(document.getElementById('screen'));
-    return found;
-})()
+# Every element in the accessibility containers of Qt's windows.
+CONTROLS = EVERY_ELEMENT + '''((element, found) => {
+    const container = element.parentElement;
+    if (!container || !container.classList.contains('qt-window-a11y-container'))
+        return;
+    const box = element.getBoundingClientRect();
+    found.push({tag: element.tagName.toLowerCase(), type: element.type || '',
+                text: element.innerHTML, name: element.getAttribute('name') || '',
+                description: element.getAttribute('aria-description') || '',
+                x: box.x, y: box.y, width: box.width, height: box.height});
+})
 '''
 
 options = None
