@@ -158,11 +158,6 @@ workdir=$2
 binds=$3
 shift 3
 trap "umount -R -l \"\$root/proc\" \"\$root/dev\" \"\$root/tmp\" 2>/dev/null || true" EXIT
-while IFS= read -r bind; do
-    [ -n "$bind" ] || continue
-    mkdir -p "$root$bind"
-    mount --bind "$bind" "$root$bind"
-done <<<"$binds"
 mount -t proc -o nosuid,nodev,noexec proc "$root/proc"
 mount -t tmpfs -o mode=755,nosuid,size=64k dev "$root/dev"
 for node in null zero full random urandom tty; do
@@ -178,6 +173,12 @@ ln -s /proc/self/fd/1 "$root/dev/stdout"
 ln -s /proc/self/fd/2 "$root/dev/stderr"
 mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 mount -t tmpfs -o mode=1777,nosuid,nodev tmp "$root/tmp"
+# After /tmp, so that a checkout under /tmp is not hidden beneath that tmpfs.
+while IFS= read -r bind; do
+    [ -n "$bind" ] || continue
+    mkdir -p "$root$bind"
+    mount --bind "$bind" "$root$bind"
+done <<<"$binds"
 status=0
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root TERM="$TERM" LANG=C.UTF-8 CI="$CI" \
