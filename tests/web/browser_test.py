@@ -31,7 +31,7 @@ PLUS = 'Πατήστε για να αυξηθούν'
 KEYS = {
     'Backspace': (8, 'Backspace'), 'End': (35, 'End'), 'Up': (38, 'ArrowUp'), 'Down': (40, 'ArrowDown'),
     'PageUp': (33, 'PageUp'), 'PageDown': (34, 'PageDown'), 'Escape': (27, 'Escape'),
-    'F1': (112, 'F1'), 'F2': (113, 'F2'), 'Tab': (9, 'Tab'),
+    'F1': (112, 'F1'), 'F2': (113, 'F2'), 'Tab': (9, 'Tab'), 'Enter': (13, 'Enter'),
 }
 CONTROL = 2
 # A function of visit that calls visit on each element under the page's
@@ -366,6 +366,23 @@ class BrowserTest(unittest.TestCase):
         page.click(main['x'] + 20, main['y'] + 10)
         page.key('F2')
         self.browser.wait_for(lambda: page.window('Πληροφορίες'), 'the about window')
+        # The web link's menu, from the mouse, then the keys: its second
+        # item copies the address onto the browser's clipboard.
+        self.browser.send('Browser.grantPermissions', origin=self.site.url.rstrip('/'),
+                          permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
+        self.browser.evaluate("navigator.clipboard.writeText('')")
+        address = next(control['text'] for control in page.controls() if control['text'].startswith('https://'))
+        x, y = page.centre(address)
+        shown = len(self.browser.evaluate(WINDOWS))
+        page.mouse('mouseMoved', x, y)
+        page.mouse('mousePressed', x, y, 2, 'right')
+        page.mouse('mouseReleased', x, y, 0, 'right')
+        self.browser.wait_for(lambda: len(self.browser.evaluate(WINDOWS)) > shown, 'the link\'s menu')
+        page.key('Down')
+        page.key('Down')
+        page.key('Enter')
+        self.assertEqual(self.browser.wait_for(lambda: self.browser.evaluate('navigator.clipboard.readText()'),
+                                               'the address on the clipboard', 20), address)
         page.choose(2)
         page.key('Escape')
         self.browser.wait_for(lambda: not page.window('Πληροφορίες'), 'the about window closed')
