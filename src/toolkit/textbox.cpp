@@ -140,9 +140,8 @@ void TextBox::focusInEvent(QFocusEvent *event)
 #ifdef Q_OS_WASM
     // A phone's keyboard comes up for the page's hidden input element that Qt
     // types through, and offers digits alone where that element asks so.
-    emscripten::val element =
-        emscripten::val::global("document")
-            .call<emscripten::val>("querySelector", std::string("input[data-qinputcontext]"));
+    emscripten::val element = emscripten::val::global("document")
+                                  .call<emscripten::val>("querySelector", std::string("input[data-qinputcontext]"));
     if (!element.isNull())
         element.set("inputMode", std::string(inputMethodHints() & Qt::ImhDigitsOnly ? "numeric" : "text"));
 #endif
