@@ -115,9 +115,16 @@ finish_qt_build() {
     for wanted in "$@"; do
         [ -e "$prefix/$wanted" ] || fail "$prefix lacks $wanted (see $log)"
     done
-    mkdir -p "$prefix/share/licenses" "$prefix/source-package"
+    mkdir -p "$prefix/share/licenses"
     cp "$work"/source/LICENSES/*.txt "$prefix/share/licenses/"
-    find "$work" -maxdepth 1 -type f -name 'qt6-base_*' -exec cp {} "$prefix/source-package/" \;
+    keep_source_package "$work"
     cp "$log" "$prefix/build.log"
     rm -rf "$work"
+}
+
+# keep_source_package DIR: keeps the source package fetched into DIR, the one
+# $prefix is built from, in $prefix/source-package, for a release to hand out.
+keep_source_package() {
+    mkdir -p "$prefix/source-package"
+    find "$1" -maxdepth 1 -type f -name 'qt6-base_*' -exec cp {} "$prefix/source-package/" \;
 }

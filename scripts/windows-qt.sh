@@ -81,13 +81,6 @@ key=$( (
 ) | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-windows/$qt_version-$key
 
-# keep_source DIR: keeps the source package fetched into DIR, the one built,
-# in the cache, for a release to hand out beside the DLLs.
-keep_source() {
-    mkdir -p "$prefix/source-package"
-    find "$1" -maxdepth 1 -type f -name 'qt6-base_*' -exec cp {} "$prefix/source-package/" \;
-}
-
 if [ "${1:-}" = --describe ]; then
     # How this Qt is built, for whoever rebuilds the DLLs from its source;
     # the $PWD below is the reader's, in the commands they run.
@@ -141,7 +134,7 @@ if [ -f "$prefix/.complete" ]; then
             cat "$fetch_dir.log" >&2
             fail "could not fetch the source of qt6-base $qt_version"
         }
-        keep_source "$fetch_dir"
+        keep_source_package "$fetch_dir"
         rm -rf "$fetch_dir" "$fetch_dir.log"
     fi
     echo "$prefix"

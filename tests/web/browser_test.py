@@ -188,10 +188,10 @@ class Page:
         self.browser.send('Input.dispatchMouseEvent', type=kind, x=x, y=y, button=button, buttons=buttons,
                           clickCount=1 if kind != 'mouseMoved' else 0, pointerType='mouse')
 
-    def click(self, x, y):
+    def click(self, x, y, button='left'):
         self.mouse('mouseMoved', x, y)
-        self.mouse('mousePressed', x, y, 1, 'left')
-        self.mouse('mouseReleased', x, y, 0, 'left')
+        self.mouse('mousePressed', x, y, {'left': 1, 'right': 2}[button], button)
+        self.mouse('mouseReleased', x, y, 0, button)
 
     def touch(self, kind, x=None, y=None):
         points = [] if kind == 'touchEnd' else [{'x': x, 'y': y, 'id': 1, 'radiusX': 4, 'radiusY': 4, 'force': 1}]
@@ -374,9 +374,7 @@ class BrowserTest(unittest.TestCase):
         address = next(control['text'] for control in page.controls() if control['text'].startswith('https://'))
         x, y = page.centre(address)
         shown = len(self.browser.evaluate(WINDOWS))
-        page.mouse('mouseMoved', x, y)
-        page.mouse('mousePressed', x, y, 2, 'right')
-        page.mouse('mouseReleased', x, y, 0, 'right')
+        page.click(x, y, 'right')
         self.browser.wait_for(lambda: len(self.browser.evaluate(WINDOWS)) > shown, 'the link\'s menu')
         page.key('Down')
         page.key('Down')
