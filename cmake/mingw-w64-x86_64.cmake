@@ -46,6 +46,10 @@ if(NOT QT_HOST_PATH_CMAKE_DIR)
     endif()
 endif()
 
+# Debian's Qt source leaves its plugins' CMake targets out unless asked; the
+# packages bundle the platform and style plugins by their targets.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
+
 # The linker stamps each DLL and executable with the time it was linked
 # unless told not to; the same sources should give the same files.
 foreach(kind IN ITEMS EXE SHARED MODULE)

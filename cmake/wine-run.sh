@@ -51,8 +51,14 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # program would otherwise log to the debugger, where nobody reads it, and
 # Qt's offscreen platform on Windows looks for fonts only in its own folder.
 export QT_FORCE_STDERR_LOGGING=${QT_FORCE_STDERR_LOGGING:-1}
-[ -d /usr/share/fonts/truetype/liberation2 ] &&
-    export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path /usr/share/fonts/truetype/liberation2)}
+# Liberation Sans 2, the font the windows are measured with: Debian 12 keeps
+# it apart from the older Liberation fonts, Debian 13 in their place.
+for fonts in /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation; do
+    if [ -f "$fonts/LiberationSans-Regular.ttf" ]; then
+        export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path "$fonts")}
+        break
+    fi
+done
 for name in $(compgen -e); do
     [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done
@@ -88,8 +94,12 @@ if [ ! -f "$prefix/.quorvel-ready" ]; then
         wineserver --wait
     ) 9>"$prefix.lock"
 fi
-# Read by each program as it starts.
-if [ -n "$log_pixels" ]; then
+# Read when wine's server starts for the prefix, so set while none runs, and
+# only when it changes.
+if [ -n "$log_pixels" ] && [ "$(cat "$prefix/.quorvel-log-pixels" 2>/dev/null)" != "$log_pixels" ]; then
+    wineserver --wait
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$log_pixels" /f >/dev/null 2>&1
+    wineserver --wait
+    echo "$log_pixels" >"$prefix/.quorvel-log-pixels"
 fi
 exec wine "$@"

@@ -128,11 +128,11 @@ fi
 windows=quorvel-$version-win64
 cp "build-windows/$windows-setup.exe" "build-windows/$windows.zip" "$dist.part/"
 
-# The source of the Qt DLLs, exactly the package the cached Qt was built from.
-qt=$(scripts/windows-qt.sh)
-cp "$qt"/source-package/qt6-base_* "$dist.part/"
-scripts/windows-qt.sh --describe >"$dist.part/qt6-base-windows-build.txt"
-qt_files=$(cd "$qt/source-package" && find . -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
+# The source of the Qt DLLs, exactly the package their Qt was built from, and
+# how it was built: ./dev windows (in a Debian 13 root, beside the site's)
+# leaves both in build-windows/release/.
+cp build-windows/release/source/qt6-base_* build-windows/release/qt6-base-windows-build.txt "$dist.part/"
+qt_files=$(cd build-windows/release/source && find . -maxdepth 1 -type f -printf '%f\n' | LC_ALL=C sort)
 # The site, built on Debian 13 (./dev web goes into a Debian 13 root), which
 # leaves in build-web/release/ its zip and the source of what it links.
 say "making the site for the browser and running its tests (./dev web)"
@@ -164,7 +164,7 @@ date=$(date -u -d "$(sed -n '/^ -- /{s/.*>  //p;q}' packaging/changelog)" +%F)
             echo "| \`${deb%|*}\` | for Debian 12 and 13 (64-bit PC): \`sudo apt-get install ./${deb%|*}\` |"
         fi
     done
-    echo "| \`$windows-setup.exe\` | the installer for 64-bit Windows 10 and later, in Greek |"
+    echo "| \`$windows-setup.exe\` | the installer for 64-bit Windows 10 (version 1809 or later) and Windows 11, in Greek |"
     echo "| \`$windows.zip\` | the same program for Windows as a portable folder, to unpack anywhere |"
     while IFS= read -r file; do
         echo "| \`$file\` | the source of the Qt DLLs in the Windows packages (Debian's qt6-base) |"

@@ -2,11 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Quorvel developers
 #
-# usage: scripts/windows-screenshots.sh [BUILD-DIR]
+# usage: scripts/windows-screenshots.sh [BUILD-DIR [LOG-PIXELS]]
 # Remakes docs/windows-*.png: starts the portable folder that `./dev windows`
 # made in BUILD-DIR (default build-windows) under wine, in a virtual desktop
 # on a private Xvfb (so that wine draws the Windows frames), drives it with
-# xdotool and saves each window. Needs xvfb, xdotool, imagemagick and fonts-wine.
+# xdotool and saves each window: in the style Qt picks on Windows 10 (what
+# wine reports itself as), then in the Windows 11 style, light and dark.
+# With LOG-PIXELS (96 is 100 %) the pictures go to a folder of their own
+# instead, named on the last line. Needs xvfb, xdotool, imagemagick and
+# fonts-wine; run it where ./dev windows ran (in the Debian 13 root:
+#     scripts/in-debian.sh --here trixie scripts/windows-screenshots.sh).
 set -euo pipefail
 export LC_ALL=C.UTF-8
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,7 +19,9 @@ build=$(realpath "${1:-$top/build-windows}")
 package=$(sed -n 's/^QUORVEL_WINDOWS_PACKAGE:INTERNAL=//p' "$build/CMakeCache.txt")
 program=$build/windows-packages/$package/quorvel.exe
 probe=$build/windowprobe.exe
+log_pixels=${2:-}
 docs=$top/docs
+[ -n "$log_pixels" ] && docs=$build/screenshots-$log_pixels-dpi && mkdir -p "$docs"
 [ -f "$program" ] || {
     echo "$program is missing: run ./dev windows first" >&2
     exit 1
@@ -37,6 +44,8 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v 'Marle
     >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+[ -n "$log_pixels" ] &&
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$log_pixels" /f >/dev/null 2>&1
 wineserver -w
 
 # frame TITLE: the window's left, top, width and height on the screen, once
@@ -63,26 +72,49 @@ shot() {
     echo "saved docs/$2"
 }
 # click X Y: a left click at a point of the main window's client area, which
-# is 298 x 225 pixels; the frame is as wide at the bottom as at the sides.
+# is 298 x 225 pixels at 100 %; the frame is as wide at the bottom as at the
+# sides.
+scale=${log_pixels:-96}
 click() {
     local left top width height border
     read -r left top width height <<<"$(frame Quorvel)"
-    border=$(((width - 298) / 2))
-    xdotool mousemove $((left + border + $1)) $((top + height - border - 225 + $2)) click 1
+    border=$(((width - 298 * scale / 96) / 2))
+    xdotool mousemove $((left + border + $1 * scale / 96)) $((top + height - border - (225 - $2) * scale / 96)) click 1
     sleep 0.3
 }
 
-wine "$program" &
-frame Quorvel >/dev/null
-sleep 1
-# Section "ΠΕ", then 12345 hours typed.
-click 30 40
-click 50 105
-xdotool type --delay 80 12345
-shot Quorvel windows-main-window.png
-# The information icon opens the formula window, the about icon the about
-# window.
-click 19 203
-shot "Τύπος υπολογισμού" windows-formula-window.png
-click 51 203
-shot "Πληροφορίες" windows-about-window.png
+# pictures NAME [ARGUMENT...]: the three windows, as docs/NAME-*.png, of the
+# program started with those arguments.
+pictures() {
+    local name=$1
+    shift
+    wine "$program" "$@" &
+    local started=$!
+    frame Quorvel >/dev/null
+    sleep 1
+    # Section "ΠΕ", then 12345 hours typed.
+    click 30 40
+    click 50 105
+    xdotool type --delay 80 12345
+    shot Quorvel "$name-main-window.png"
+    # The information icon opens the formula window, the about icon the
+    # about window.
+    click 19 203
+    shot "Τύπος υπολογισμού" "$name-formula-window.png"
+    click 51 203
+    shot "Πληροφορίες" "$name-about-window.png"
+    wine taskkill /f /im quorvel.exe >/dev/null 2>&1 || true
+    wait "$started" || true
+}
+
+# Windows' colour scheme for programs: 1 light, 0 dark.
+apps_use_light_theme() {
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
+apps_use_light_theme 1
+pictures windows
+pictures windows11 -style windows11
+apps_use_light_theme 0
+pictures windows11-dark -style windows11 -platform windows:darkmode=2

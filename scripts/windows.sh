@@ -7,7 +7,10 @@
 # Cross-builds Quorvel and its tests for 64-bit Windows in BUILD-DIR (default
 # build-windows) against the Qt of scripts/windows-qt.sh, runs every test
 # under wine (the installer's round trip among them, which makes the
-# installer and the portable zip), and names the two packages.
+# installer and the portable zip), and names the two packages. Besides,
+# BUILD-DIR/release/ gets what a release hands out with them: the source
+# package of their Qt in source/, and how that Qt was built from it in
+# qt6-base-windows-build.txt.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,6 +43,13 @@ cmake --build "$build"
 WINEPREFIX=$(cd "$build" && pwd)/wine-prefix
 export WINEPREFIX
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The source of the Qt DLLs, exactly the package the cached Qt was built from.
+release=$(realpath -m "$build")/release
+rm -rf "$release"
+mkdir -p "$release/source"
+cp "$qt"/source-package/qt6-base_* "$release/source/"
+scripts/windows-qt.sh --describe >"$release/qt6-base-windows-build.txt"
 
 package=$(sed -n 's/^QUORVEL_WINDOWS_PACKAGE:INTERNAL=//p' "$build/CMakeCache.txt")
 for file in "$build/$package-setup.exe" "$build/$package.zip"; do

@@ -44,8 +44,10 @@ mingw_copyright=/usr/share/doc/mingw-w64-x86-64-dev/copyright
 
 # Third-party code inside the Qt DLLs, as qtbase's qt_attribution.json files
 # list it, for the modules and plugins bundled and the features they are
-# built with: FOLDER|WHAT|LICENCE|LICENCE FILES IN FOLDER.
+# built with: FOLDER|WHAT|LICENCE|LICENCE FILES IN FOLDER (or, starting with
+# a slash, in qtbase).
 qt_parts='src/3rdparty/blake2|BLAKE2 reference implementation (QCryptographicHash)|CC0-1.0 OR Apache-2.0|COPYING
+src/3rdparty/D3D12MemoryAllocator|D3D12 Memory Allocator (Direct3D 12 in QRhi)|MIT|LICENSE.txt
 src/3rdparty/double-conversion|double-conversion (number formatting)|BSD-3-Clause|LICENSE
 src/3rdparty/easing|Easing Equations by Robert Penner (QEasingCurve)|BSD-3-Clause|LICENSE
 src/3rdparty/freetype|FreeType 2, with its zlib, BDF and PCF parts (fonts)|FTL OR GPL-2.0; Zlib; MIT|LICENSE.txt ZLIB-LICENSE.txt BDF-LICENSE.txt PCF-LICENSE.txt
@@ -59,21 +61,31 @@ src/3rdparty/pcre2|PCRE2 and its JIT compiler (QRegularExpression)|BSD-3-Clause;
 src/3rdparty/rfc6234|SHA-384 and SHA-512 of RFC 6234 (QCryptographicHash)|BSD-3-Clause|LICENSE
 src/3rdparty/sha1|SHA-1 (QCryptographicHash)|public domain|
 src/3rdparty/sha3|SHA-3: Keccak and brg_endian (QCryptographicHash)|CC0-1.0; BSD-2-Clause|CC0_LICENSE BRG_ENDIAN_LICENSE
+src/3rdparty/siphash|SipHash (QHash)|CC0-1.0|/LICENSES/CC0-1.0.txt
 src/3rdparty/tinycbor|TinyCBOR (QCborStreamReader, QCborStreamWriter)|MIT|LICENSE
 src/3rdparty/zlib|zlib (compression)|Zlib|LICENSE
-src/corelib/text|data of the Unicode Character Database and CLDR (QChar, QLocale, QTimeZone)|Unicode-DFS-2016|UNICODE_LICENSE.txt
-src/corelib/tools|SipHash (QHash)|CC0-1.0|LICENSE.siphash
+src/corelib/mimetypes/3rdparty|Apache Tika MimeType Definitions (QMimeDatabase)|Apache-2.0|/LICENSES/Apache-2.0.txt
+src/corelib/text|data of the Unicode Character Database and CLDR (QChar, QLocale, QTimeZone)|Unicode-DFS-2016; Unicode-3.0|/LICENSES/Unicode-DFS-2016.txt /LICENSES/Unicode-3.0.txt
 src/gui/painting|anti-aliasing rasteriser from FreeType 2|FTL OR GPL-2.0|
 src/gui/painting|Smooth Scaling Algorithm (QImage::transformed)|BSD-2-Clause AND Imlib2|QIMAGETRANSFORM_LICENSE.txt
 src/gui/painting|X Server helper (QRegion)|X11 AND HPND|XCONSORTIUM_LICENSE.txt
+src/gui/rhi|mipmap generator from the MiniEngine samples of DirectX (Direct3D 12 in QRhi)|MIT|MiniEngine_LICENSE.txt
 src/gui/text|Adobe Glyph List For New Fonts|BSD-3-Clause|AGLFN_LICENSE.txt'
+
+# qtbase_path FOLDER FILE: where a licence file of the list is in qtbase.
+qtbase_path() {
+    case $2 in
+    /*) echo "${2#/}" ;;
+    *) echo "$1/$2" ;;
+    esac
+}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 wanted=()
 while IFS='|' read -r folder _ _ files; do
     for file in $files; do
-        wanted+=("*/$folder/$file")
+        wanted+=("*/$(qtbase_path "$folder" "$file")")
     done
 done <<<"$qt_parts"
 tar -xf "$orig" -C "$work" --wildcards "${wanted[@]}" || fail "$orig lacks a licence file of Qt's third-party code"
@@ -96,7 +108,7 @@ Qt6Core.dll
 Qt6Gui.dll
 Qt6Widgets.dll
 plugins\\platforms\\qwindows.dll
-plugins\\styles\\qwindowsvistastyle.dll
+plugins\\styles\\qmodernwindowsstyle.dll
     What: Qt ${qt_source_version%%[+~-]*} (qtbase), of The Qt Company Ltd and other
     contributors.
     Licence: GNU Lesser General Public License, version 3
@@ -118,7 +130,7 @@ libgcc_s_seh-1.dll
     Licence: GNU General Public License, version 3 (COPYING.txt), with the
     GCC Runtime Library Exception, version 3.1 (below).
     Source: Debian's source package ${gcc_source% *}, version ${gcc_source#* },
-    built from the GCC source of Debian's gcc-12-source: see
+    built from the GCC source of Debian's gcc-${gcc_upstream%%.*}-source: see
     https://snapshot.debian.org/package/${gcc_source% *}/${gcc_source#* }/.
 
 libwinpthread-1.dll
@@ -147,8 +159,9 @@ EOF
     done <<<"$qt_parts"
     while IFS='|' read -r folder what _ files; do
         for file in $files; do
-            printf '\n%s\n%s/%s (%s)\n%s\n\n' "$rule" "$folder" "$file" "$what" "$rule"
-            cat "$work/$top/$folder/$file"
+            file=$(qtbase_path "$folder" "$file")
+            printf '\n%s\n%s (%s)\n%s\n\n' "$rule" "$file" "$what" "$rule"
+            cat "$work/$top/$file"
         done
     done <<<"$qt_parts"
 

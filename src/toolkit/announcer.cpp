@@ -25,9 +25,6 @@ void Announcer::say(const QString &sentence)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(source, sentence);
     QAccessible::updateAccessibility(&event);
-#elif defined(Q_OS_WIN)
-    QAccessibleValueChangeEvent event(source, sentence);
-    QAccessible::updateAccessibility(&event);
 #else
     Q_UNUSED(source);
     // Shown afresh each time, even for the sentence said last.

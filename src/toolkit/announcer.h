@@ -9,12 +9,11 @@
 // carries, such as a result that changed.
 //
 // Qt 6.8 and later carry it as an announcement (AT-SPI's announcement signal,
-// UI Automation's notification event). Before that, on Windows Qt raises the
-// same notification event for a value change whose value is a text; on Linux
-// the announcer is an empty notification, which Orca speaks each time it is
-// shown ("notification" and the sentence), while it ignores every change of a
-// name or description of another object than the focused one, and, in Qt 6.4,
-// even of the focused one.
+// UI Automation's notification event). Before that (Debian 12's Qt 6.4, on
+// Linux only) the announcer is an empty notification, which Orca speaks each
+// time it is shown ("notification" and the sentence), while it ignores every
+// change of a name or description of another object than the focused one,
+// and, in Qt 6.4, even of the focused one.
 class Announcer : public QWidget
 {
     Q_OBJECT

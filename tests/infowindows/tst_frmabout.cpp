@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 #include "infowindows/frmabout.h"
 
+#include "support/captionroom.h"
 #include "support/designedfont.h"
 #include "support/fontfound.h"
 #include "support/linkrecorder.h"
@@ -272,6 +273,8 @@ void TestFrmAbout::captionsAreWhole()
 {
     if (!fontFamilyRequired().isEmpty())
         QCOMPARE(fontFamilyFound(m_window.get()), fontFamilyRequired());
+    if (!styleRequired().isEmpty())
+        QCOMPARE(m_window->style()->name(), styleRequired());
     for (const char *name : {"lblProductName", "lblName", "lblEmail", "lblWebSite"}) {
         const auto *label = m_window->findChild<QLabel *>(QLatin1String(name));
         QVERIFY(label);

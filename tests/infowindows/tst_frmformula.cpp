@@ -213,6 +213,8 @@ void TestFrmFormula::captionsAreWhole()
     m_window = new frmFormula(*m_main);
     if (!fontFamilyRequired().isEmpty())
         QCOMPARE(fontFamilyFound(m_window.data()), fontFamilyRequired());
+    if (!styleRequired().isEmpty())
+        QCOMPARE(m_window->style()->name(), styleRequired());
     const auto labels = m_window->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 6);
     for (QLabel *label : labels) {

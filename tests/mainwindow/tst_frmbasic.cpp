@@ -285,6 +285,8 @@ void TestFrmBasic::captionsAreWhole()
 {
     if (!fontFamilyRequired().isEmpty())
         QCOMPARE(fontFamilyFound(m_main.window()), fontFamilyRequired());
+    if (!styleRequired().isEmpty())
+        QCOMPARE(m_main.window()->style()->name(), styleRequired());
     // The service frame's words and figures, each figure at its widest; the
     // four sections.
     const QList<QList<std::pair<const char *, QString>>> sameSize{{{"lblYears", QStringLiteral("95")},

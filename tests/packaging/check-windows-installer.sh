@@ -4,7 +4,8 @@
 #
 # check-windows-installer.sh INSTALLER WINDOWPROBE VERSION TWIPS-WIDE TWIPS-HIGH
 #
-# The installer's round trip under wine, in a fresh wine prefix: a silent
+# The installer's round trip under wine, in a fresh wine prefix: on a Windows
+# older than Qt runs on the installer refuses and installs nothing; a silent
 # install puts the program, its Start-menu shortcut and its Apps & features
 # entry in place; the program started from the shortcut's target shows its
 # main window at its designed client size at 96 DPI; the silent uninstall
@@ -66,11 +67,23 @@ wineserver -w
 program_dir="$WINEPREFIX/drive_c/Program Files/Quorvel"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvel.lnk"
 
+echo "Installing $(basename "$installer") silently on Windows 8.1, which Qt no longer runs on"
+wine reg add 'HKCU\Software\Wine' /v Version /d win81 /f >/dev/null 2>&1
+wineserver -w
+status=0
+wine "$installer" /S || status=$?
+wineserver -w
+check "the installer refuses it" test "$status" -ne 0
+check "nothing is installed" test ! -e "$program_dir"
+wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
+wineserver -w
+
 echo "Installing $(basename "$installer") silently"
 wine_wait "$installer" /S
 check "the program is installed" test -f "$program_dir/quorvel.exe"
 check "the windows platform plugin is installed" test -f "$program_dir/plugins/platforms/qwindows.dll"
 check "the uninstaller is installed" test -f "$program_dir/uninstall.exe"
+check "its README.txt names the Windows it runs on" grep -q 'Windows 10, έκδοση 1809' "$program_dir/README.txt"
 check "the Start-menu shortcut exists" test -f "$shortcut"
 check "Apps & features names it" test "$(registry_value DisplayName)" = Quorvel
 check "Apps & features has version $version" test "$(registry_value DisplayVersion)" = "$version"

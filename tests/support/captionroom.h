@@ -14,6 +14,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+// The style a run of the tests must draw in, as QStyle names it, or empty
+// where any will do: a style that fails to load gives way to another
+// without a word, and the room it leaves captions is the style's.
+inline QString styleRequired()
+{
+    return qEnvironmentVariable("QUORVEL_STYLE");
+}
+
 inline bool captionFits(const QWidget *control, const QString &caption)
 {
     const QFontMetrics metrics = control->fontMetrics();
