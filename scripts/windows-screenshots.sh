@@ -27,12 +27,16 @@ docs=$top/docs
     exit 1
 }
 
+# A screen as roomy at every scale as 1024 x 768 pixels are at 100 %.
+scale=${log_pixels:-96}
+screen=$((1024 * scale / 96))x$((768 * scale / 96))
+
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH QT_QPA_PLATFORM
 # shellcheck source=../tests/support/xvfb.sh
 source "$top/tests/support/xvfb.sh"
-start_xvfb "$work" 1024x768
+start_xvfb "$work" "$screen"
 trap 'wineserver -k 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Every program of the prefix in one virtual desktop the size of the screen,
@@ -42,16 +46,28 @@ wine wineboot --init >/dev/null 2>&1
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' /v 'Marlett (TrueType)' /d marlett.ttf /f \
     >/dev/null 2>&1
+# Wine's own Tahoma, the title bars' font, lacks Greek, which Windows' Segoe
+# UI has: Liberation Sans at Segoe UI's 9 points takes its place, as a
+# LOGFONTW (height -12, weight 400, the default character set).
+face=$(printf '%s' 'Liberation Sans' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+caption_font=f4ffffff000000000000000000000000900100000000000100000000$face
+caption_font=$caption_font$(printf '%0*d' $((184 - ${#caption_font})) 0)
+wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v CaptionFont /t REG_BINARY /d "$caption_font" /f \
+    >/dev/null 2>&1
+# Windows 11's own accent colour (#0078d4, kept as 0xAABBGGRR), which the
+# Windows 11 style fills checked boxes with; wine has none.
+wine reg add 'HKCU\Software\Microsoft\Windows\DWM' /v AccentColor /t REG_DWORD /d 0xffd47800 /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null 2>&1
 [ -n "$log_pixels" ] &&
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$log_pixels" /f >/dev/null 2>&1
 wineserver -w
 
 # frame TITLE: the window's left, top, width and height on the screen, once
-# it shows.
+# it shows, in pixels: the probe, unaware of the display's scale, is told
+# them at 100 %.
 frame() {
-    local line
+    local line left top width height
     for _ in $(seq 100); do
         line=$(wine "$probe" --list 2>/dev/null | tr -d '\r' | grep -m1 "^$1	" || true)
         [ -n "$line" ] && break
@@ -61,7 +77,8 @@ frame() {
         echo "no window \"$1\" showed" >&2
         exit 1
     }
-    echo "${line#*	}"
+    read -r left top width height <<<"${line#*	}"
+    echo $((left * scale / 96)) $((top * scale / 96)) $((width * scale / 96)) $((height * scale / 96))
 }
 # shot TITLE FILE: saves the window with its frame.
 shot() {
@@ -69,12 +86,11 @@ shot() {
     read -r left top width height <<<"$(frame "$1")"
     sleep 1
     import -window root -crop "${width}x${height}+${left}+${top}" +repage "$docs/$2"
-    echo "saved docs/$2"
+    echo "saved $docs/$2"
 }
 # click X Y: a left click at a point of the main window's client area, which
 # is 298 x 225 pixels at 100 %; the frame is as wide at the bottom as at the
 # sides.
-scale=${log_pixels:-96}
 click() {
     local left top width height border
     read -r left top width height <<<"$(frame Quorvel)"
