@@ -128,19 +128,6 @@ EOF
 fi
 
 if [ -f "$prefix/.complete" ]; then
-    # A cache made before the source package was kept gets it now: the same
-    # version is the same package, which dpkg-source checks against the .dsc.
-    if ! compgen -G "$prefix/source-package/qt6-base_*.dsc" >/dev/null; then
-        say "fetching the source package of Qt $qt_version into $prefix/source-package"
-        fetch_dir=$(mktemp -d)
-        { fetch_debian_source "$fetch_dir" qt6-base "$qt_version" && (cd "$fetch_dir" && dpkg-source -x qt6-base_*.dsc check); } \
-            >"$fetch_dir.log" 2>&1 || {
-            cat "$fetch_dir.log" >&2
-            fail "could not fetch the source of qt6-base $qt_version"
-        }
-        keep_source_package "$fetch_dir"
-        rm -rf "$fetch_dir" "$fetch_dir.log"
-    fi
     echo "$prefix"
     exit 0
 fi
